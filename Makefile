@@ -1,0 +1,60 @@
+# Set-up and build for Debian and Ubuntu: `make run` and `make test` install what is
+# missing, build into build/ and run the program or the whole test suite.
+
+BUILD_DIR    := build
+SANITIZE_DIR := build-sanitize
+JOBS         := $(shell nproc 2>/dev/null || echo 2)
+PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+SUDO         := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps build sanitize-build run test fuzz bench clean
+
+all: build
+
+# Installs only the Debian packages that are missing.
+deps:
+	@command -v dpkg-query >/dev/null || { echo "Not a Debian system: install $(PACKAGES) by hand."; exit 0; }; \
+	missing=""; \
+	for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DMMS_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+run: build
+	@dir=$$(mktemp -d); \
+	$(BUILD_DIR)/cli/mms-setup-cli camera --out "$$dir" && \
+	echo "Example: $$dir/CAMERASETUP.dat, decoded:" && \
+	$(BUILD_DIR)/cli/mms-setup-cli inspect "$$dir/CAMERASETUP.dat"
+
+test: build sanitize-build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# Coverage-guided fuzzing of the settings-file decoder with libFuzzer (FUZZ_SECONDS, default 60).
+FUZZ_SECONDS ?= 60
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DMMS_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_inspect
+	mkdir -p build-fuzz/corpus
+	build-fuzz/tests/fuzz_inspect build-fuzz/corpus -max_total_time=$(FUZZ_SECONDS) -max_len=2048
+
+bench: build
+	bench/run.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The user-interface texts of the windows in eleven languages. String id = language
+// index x 500 + string number; the same number means the same thing in every block.
+namespace StringCatalogue {
+inline constexpr int kLanguageCount = 11;
+inline constexpr int kIdsPerLanguage = 500;
+}
+
+// The text of string number `number` in language block `language`, or the empty text
+// when the catalogue has no entry with that id.
+QString CatalogueString(int language, int number);

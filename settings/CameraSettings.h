@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+struct TimerPeriod {
+    uint8_t StartHour = 0;
+    uint8_t StartMinute = 0;
+    uint8_t EndHour = 0;
+    uint8_t EndMinute = 0;
+};
+
+// Every value is the position of the chosen entry in the camera dialog's list. The
+// on/off switches store 0 for On, except Beep, which stores 1 for On. The member
+// defaults are the dialog's defaults with its reset clock, 2012-01-01 00:00:00.
+struct CameraSettings {
+    uint8_t Mode = 0;        // Camera, Video, Camera+Video
+    uint8_t PhotoSize = 0;   // 12MP, 8MP, 5MP
+    uint8_t VideoSize = 0;   // 1080P, 720P, VGA
+    uint8_t ImageBurst = 0;  // photos in a burst minus one
+    uint8_t VideoLength = 0; // 10s, 20s, 30s, 60s
+    uint8_t Beep = 1;        // Off, On
+    uint8_t SenseLevel = 1;  // Low, Medium, High
+    uint8_t TV = 1;          // NTSC, PAL
+    uint8_t TimeStamp = 0;   // On, Off
+    uint8_t CyclingSave = 1; // On, Off
+    uint8_t DateFormat = 1;  // Y/M/D, D/M/Y, M/D/Y
+    uint16_t Year = 2012;
+    uint8_t Month = 1;
+    uint8_t Day = 1;
+    uint8_t Hour = 0;
+    uint8_t Minute = 0;
+    uint8_t Second = 0;
+    uint8_t IntervalOnOff = 1;
+    uint8_t IntervalMinute = 0;
+    uint8_t IntervalSecond = 0;
+    uint8_t TimeLapseOnOff = 1;
+    uint8_t TimeLapseHour = 0;
+    uint8_t TimeLapseMinute = 0;
+    uint8_t SerialNoOnOff = 0;
+    std::array<uint8_t, 4> SerialNoChar = {29, 14, 28, 29}; // 0-9 digits, 10-35 "A".."Z": TEST
+    uint8_t TimerOnOff = 1;
+    std::array<TimerPeriod, 4> Timer = {};
+};
+
+inline constexpr int kCameraSetupFileSize = 59;
+inline constexpr const char *kCameraSetupFileName = "CAMERASETUP.dat";
+
+// The 59 bytes of CAMERASETUP.dat for a record.
+QByteArray ComposeCameraSetupFile(const CameraSettings &settings);
+
+// The record a 59-byte CAMERASETUP.dat carries; the trailer is not checked here.
+CameraSettings DecodeCameraSetupFile(QByteArrayView file);
+
+// Replaces the file at path; on false, error (when given) receives the reason and the
+// file that was there is unchanged.
+bool WriteCameraSetupFile(const QString &path, const CameraSettings &settings, QString *error = nullptr);
