@@ -6,3 +6,4 @@
 // bad options throw UsageError.
 int RunCameraCommand(const QStringList &arguments);
 int RunInspectCommand(const QStringList &arguments);
+int RunStringsCommand(const QStringList &arguments);

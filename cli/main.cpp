@@ -14,7 +14,8 @@ const char kUsage[] =
     "Prepares the settings files a cellular trail camera reads from its memory card.\n\n"
     "Commands:\n"
     "  camera    write CAMERASETUP.dat\n"
-    "  inspect   decode and check settings files\n\n"
+    "  inspect   decode and check settings files\n"
+    "  strings   print the user-interface texts of one language\n\n"
     "mms-setup-cli COMMAND --help shows the options of a command.\n";
 
 } // namespace
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {QStringLiteral("camera"), RunCameraCommand},
         {QStringLiteral("inspect"), RunInspectCommand},
+        {QStringLiteral("strings"), RunStringsCommand},
     };
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2 || arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h")) {

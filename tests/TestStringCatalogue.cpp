@@ -1,0 +1,138 @@
+// The user-interface texts: every block complete in its range, empty outside it, the
+// fixed rows exactly as the windows and the camera's users know them.
+#include "StringCatalogue.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int kLanguages = StringCatalogue::kLanguageCount;
+// English and German carry the e-mail dialog's and the result dialog's texts too.
+int LastNumberOf(int language) { return language <= 1 ? 112 : 94; }
+
+// Language names and technical terms read the same in every block.
+const QList<int> kSameInAllBlocks = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23, 24, 25, 33,
+                                     56, 57, 59, 63, 64, 65, 68, 73, 74, 89};
+
+} // namespace
+
+class TestStringCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void fixedRows_data();
+    void fixedRows();
+    void emptyOutsideTheBlocks_data();
+    void emptyOutsideTheBlocks();
+    void everyBlockIsComplete();
+    void sameInAllBlocks();
+    void translatedBlocksDifferFromEnglish();
+};
+
+void TestStringCatalogue::fixedRows_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("en 1") << 0 << 1 << "Select Language";
+    QTest::newRow("en 60") << 0 << 60 << "Serial NO";
+    QTest::newRow("en 82") << 0 << 82 << "Smtp Setup";
+    QTest::newRow("en 86") << 0 << 86 << "Generate";
+    QTest::newRow("en 96") << 0 << 96 << "Email configuration file has been failed.";
+    QTest::newRow("en 99") << 0 << 99 << "System configuration file has been generated.";
+    QTest::newRow("en 108") << 0 << 108 << "ok";
+    QTest::newRow("en 112") << 0 << 112 << "800x600";
+    QTest::newRow("de 1") << 1 << 1 << "Sprache waehlen";
+    QTest::newRow("de 61") << 1 << 61 << "MMS Einstellungen";
+    QTest::newRow("de 80") << 1 << 80 << "Kamera Einstellungen";
+    QTest::newRow("de 82") << 1 << 82 << "GPRS Einstellungen";
+    QTest::newRow("de 84") << 1 << 84 << "Speicher waehlen";
+    QTest::newRow("de 86") << 1 << 86 << "Datei erstellen";
+    QTest::newRow("de 87") << 1 << 87 << "Schliessen";
+    QTest::newRow("de 97") << 1 << 97 << "Email Konfigurationsdatei wurde erfolgreich gespeichert.";
+    QTest::newRow("de 99") << 1 << 99 << "Kamera-Einstellungen erfolgreich gespeichert.";
+    QTest::newRow("de 101") << 1 << 101 << "MMS Konfigurationsdatei wurde erfolgreich gespeichert.";
+    QTest::newRow("de 108") << 1 << 108 << "Ok";
+    QTest::newRow("de 109") << 1 << 109 << "Abbrechen";
+    QTest::newRow("ru 1, two blanks") << 2 << 1 << QString::fromUtf8("Выберите  язык");
+    QTest::newRow("ru 80") << 2 << 80 << QString::fromUtf8("Настройка камеры");
+    QTest::newRow("sk 2") << 3 << 2 << "English";
+    QTest::newRow("es 80") << 4 << 80 << QString::fromUtf8("Configuración de la cámara");
+    QTest::newRow("fr 1") << 9 << 1 << QString::fromUtf8("sélectionner la langue");
+    QTest::newRow("fr 86") << 9 << 86 << QString::fromUtf8("générer");
+}
+
+void TestStringCatalogue::fixedRows()
+{
+    QFETCH(int, language);
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QCOMPARE(CatalogueString(language, number), text);
+}
+
+void TestStringCatalogue::emptyOutsideTheBlocks_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("number");
+    QTest::newRow("number 0") << 0 << 0;
+    QTest::newRow("number 113") << 0 << 113;
+    QTest::newRow("number 499") << 1 << 499;
+    QTest::newRow("number 500 is not the next block") << 0 << 500;
+    QTest::newRow("negative number") << 0 << -1;
+    QTest::newRow("negative language") << -1 << 1;
+    QTest::newRow("language 11") << 11 << 1;
+    QTest::newRow("russian 95") << 2 << 95;
+    QTest::newRow("swedish 112") << 10 << 112;
+}
+
+void TestStringCatalogue::emptyOutsideTheBlocks()
+{
+    QFETCH(int, language);
+    QFETCH(int, number);
+    QVERIFY(CatalogueString(language, number).isEmpty());
+}
+
+void TestStringCatalogue::everyBlockIsComplete()
+{
+    for (int language = 0; language < kLanguages; ++language) {
+        for (int number = 0; number < StringCatalogue::kIdsPerLanguage; ++number) {
+            const bool inRange = number >= 1 && number <= LastNumberOf(language);
+            QVERIFY2(CatalogueString(language, number).isEmpty() != inRange,
+                     qPrintable(QStringLiteral("language %1, string %2").arg(language).arg(number)));
+        }
+    }
+}
+
+void TestStringCatalogue::sameInAllBlocks()
+{
+    for (int language = 1; language < kLanguages; ++language) {
+        for (int number : kSameInAllBlocks)
+            QCOMPARE(CatalogueString(language, number), CatalogueString(0, number));
+    }
+}
+
+void TestStringCatalogue::translatedBlocksDifferFromEnglish()
+{
+    // Words that stay as they are in a given language: units, abbreviations and loan words.
+    const QStringList sharedWords = {"12MP", "8MP", "5MP", "1080P", "30s", "60s", "TV", "Video", "Min", "Sec",
+                                     "Port", "Gateway", "Start", "Auto", "Interval", "Manual", "Timer",
+                                     "Password", "GPRS", "800x600", "Email", "Smtp Server", "ok", "Mode", "Mobile",
+                                     "1 Photo"};
+    for (int language = 1; language < kLanguages; ++language) {
+        int differing = 0;
+        int ordinary = 0;
+        for (int number = 1; number <= LastNumberOf(language); ++number) {
+            const QString english = CatalogueString(0, number);
+            if (kSameInAllBlocks.contains(number) || sharedWords.contains(english))
+                continue;
+            ++ordinary;
+            if (CatalogueString(language, number).compare(english, Qt::CaseInsensitive) != 0)
+                ++differing;
+            else
+                qWarning("language %d keeps string %d in English: %s", language, number, qPrintable(english));
+        }
+        QCOMPARE(differing, ordinary);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestStringCatalogue)
+#include "TestStringCatalogue.moc"
