@@ -1,0 +1,7 @@
+#include "MmsCatalogue.h"
+
+const OperatorCatalogue<MmsOperatorParams> &MmsCatalogue()
+{
+    static const OperatorCatalogue<MmsOperatorParams> catalogue(kMmsCountries, kMmsOperators);
+    return catalogue;
+}

@@ -1,0 +1,6 @@
+#include "OperatorCatalogue.h"
+
+QString MakeOperatorKey(const QString &country, const QString &operatorName)
+{
+    return country + QStringLiteral("--") + operatorName;
+}
