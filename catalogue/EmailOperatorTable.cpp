@@ -127,7 +127,7 @@ const OperatorRow<EmailOperatorParams> kEmailOperators[kEmailOperatorCount] = {
 // run one; the row comments name the exceptions.
 const SmtpPresetRow kSmtpPresets[kSmtpPresetCount] = {
     {"Slovakia--T-Mobile", {"smtp.t-com.sk", "25"}},  // Slovak Telekom, into which T-Mobile Slovensko merged in 2010
-    {"Slovakia--Orange", {"0.0.0.0", "25"}},  // Orange SK gives its relay only as an address; none confirmed, so left unspecified for the user to type
+    {"Slovakia--Orange", {"213.151.200.4", "25"}},  // mail.orange.sk, the relay that sends orangemail.sk customers' mail
     {"Slovakia--O2", {"smtp.azet.sk", "25"}},  // O2 SK runs no mail service of its own: Azet, the largest Slovak one
     // Vodafone Germany's server for all German operators, Swisscom (a Vodafone partner network) and Vodafone Italy
     {"Deutschland--O2", {"smtp.vodafone.de", "25"}},
