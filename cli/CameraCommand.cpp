@@ -149,8 +149,6 @@ int RunCameraCommand(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         throw UsageError(QStringLiteral("camera takes no file names; use --out DIR"));
     const CameraSettings settings = CameraSettingsFrom(parser);
-    return EmitSettingsFile(
-        OutputTargetFor(parser, QString::fromLatin1(kCameraSetupFileName)),
-        [&settings] { return ComposeCameraSetupFile(settings); },
-        [&settings](const QString &path, QString *error) { return WriteCameraSetupFile(path, settings, error); });
+    return EmitSettingsFile(OutputTargetFor(parser, QString::fromLatin1(kCameraSetupFileName)),
+                            ComposeCameraSetupFile(settings));
 }

@@ -1,5 +1,7 @@
 #include "CliSupport.h"
 
+#include "SettingsFileWriter.h"
+
 #include <QDir>
 
 #include <cstdio>
@@ -81,15 +83,14 @@ OutputTarget OutputTargetFor(const QCommandLineParser &parser, const QString &fi
     return {false, QDir(out).filePath(fileName)};
 }
 
-int EmitSettingsFile(const OutputTarget &target, const std::function<QByteArray()> &compose,
-                     const std::function<bool(const QString &path, QString *error)> &writeFile)
+int EmitSettingsFile(const OutputTarget &target, const QByteArray &content)
 {
     if (target.toStdout) {
-        WriteStdout(compose());
+        WriteStdout(content);
         return kExitOk;
     }
     QString error;
-    if (!writeFile(target.path, &error)) {
+    if (!WriteSettingsFile(target.path, content, &error)) {
         PrintError(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(target.path), error));
         return kExitFailed;
     }

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -42,9 +41,7 @@ struct OutputTarget {
 };
 OutputTarget OutputTargetFor(const QCommandLineParser &parser, const QString &fileName);
 
-// Writes the file through `writeFile`, or the composed bytes to standard output, and
-// reports; returns the exit status.
-int EmitSettingsFile(const OutputTarget &target, const std::function<QByteArray()> &compose,
-                     const std::function<bool(const QString &path, QString *error)> &writeFile);
+// Writes a composed settings file to its target and reports; returns the exit status.
+int EmitSettingsFile(const OutputTarget &target, const QByteArray &content);
 
 QCommandLineOption OutOption();

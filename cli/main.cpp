@@ -14,6 +14,9 @@ const char kUsage[] =
     "Prepares the settings files a cellular trail camera reads from its memory card.\n\n"
     "Commands:\n"
     "  camera    write CAMERASETUP.dat\n"
+    "  mms       write MMSSETUP.dat\n"
+    "  email     write SMTPSETUP.dat\n"
+    "  catalogue list the operators and their settings\n"
     "  inspect   decode and check settings files\n"
     "  strings   print the user-interface texts of one language\n\n"
     "mms-setup-cli COMMAND --help shows the options of a command.\n";
@@ -26,6 +29,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("mms-setup-cli"));
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {QStringLiteral("camera"), RunCameraCommand},
+        {QStringLiteral("mms"), RunMmsCommand},
+        {QStringLiteral("email"), RunEmailCommand},
+        {QStringLiteral("catalogue"), RunCatalogueCommand},
         {QStringLiteral("inspect"), RunInspectCommand},
         {QStringLiteral("strings"), RunStringsCommand},
     };

@@ -2,8 +2,6 @@
 
 #include "SettingsFileWriter.h"
 
-#include <QBuffer>
-
 // CAMERASETUP.dat, 59 bytes; every value one byte unless stated:
 //
 //  offset  width  content                                     block
@@ -29,14 +27,6 @@ constexpr int kTimeLapseOffset = 21;
 constexpr int kSerialNoOffset = 24;
 constexpr int kTimerOffset = 29;
 
-QByteArray Bytes(std::initializer_list<uint8_t> values)
-{
-    QByteArray bytes;
-    for (uint8_t value : values)
-        bytes += char(value);
-    return bytes;
-}
-
 void WriteCameraBlocks(SettingsFileWriter &writer, const CameraSettings &s)
 {
     writer.WriteBlock(Bytes({s.Mode, s.PhotoSize, s.VideoSize, s.ImageBurst, s.VideoLength, s.Beep, s.SenseLevel,
@@ -58,12 +48,7 @@ void WriteCameraBlocks(SettingsFileWriter &writer, const CameraSettings &s)
 
 QByteArray ComposeCameraSetupFile(const CameraSettings &settings)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SettingsFileWriter writer;
-    writer.OpenDevice(&buffer);
-    WriteCameraBlocks(writer, settings);
-    return buffer.data();
+    return ComposeSettingsFile([&settings](SettingsFileWriter &writer) { WriteCameraBlocks(writer, settings); });
 }
 
 CameraSettings DecodeCameraSetupFile(QByteArrayView file)
@@ -99,9 +84,5 @@ CameraSettings DecodeCameraSetupFile(QByteArrayView file)
 
 bool WriteCameraSetupFile(const QString &path, const CameraSettings &settings, QString *error)
 {
-    SettingsFileWriter writer;
-    const bool written = writer.Open(path) && (WriteCameraBlocks(writer, settings), writer.Close());
-    if (!written && error)
-        *error = writer.ErrorString();
-    return written;
+    return WriteSettingsFile(path, ComposeCameraSetupFile(settings), error);
 }

@@ -2,6 +2,7 @@
 
 #include "Scrambler.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,6 +43,14 @@ QByteArray BigEndian32(uint32_t value)
     QByteArray bytes(4, '\0');
     for (int i = 0; i < 4; ++i)
         bytes[i] = char(value >> (8 * (3 - i)));
+    return bytes;
+}
+
+QByteArray Bytes(std::initializer_list<uint8_t> values)
+{
+    QByteArray bytes;
+    for (uint8_t value : values)
+        bytes += char(value);
     return bytes;
 }
 
@@ -175,4 +184,27 @@ bool SettingsFileWriter::Close()
 void SettingsFileWriter::Fail(const QString &reason)
 {
     m_error = reason.isEmpty() ? QStringLiteral("Write failed") : reason;
+}
+
+QByteArray ComposeSettingsFile(const BlockWriter &writeBlocks)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SettingsFileWriter writer;
+    writer.OpenDevice(&buffer);
+    writeBlocks(writer);
+    return buffer.data();
+}
+
+bool WriteSettingsFile(const QString &path, const QByteArray &content, QString *error)
+{
+    SettingsFileWriter writer;
+    bool written = writer.Open(path);
+    if (written) {
+        writer.WriteBlock(content);
+        written = writer.Close();
+    }
+    if (!written && error)
+        *error = writer.ErrorString();
+    return written;
 }

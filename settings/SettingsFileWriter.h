@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QIODevice;
@@ -24,6 +26,7 @@ QByteArray ComposeTextLine(QByteArrayView text);
 QByteArray ComposeNumberField(QByteArrayView text);
 QByteArray ComposeFinalLine(uint32_t checksum);
 QByteArray BigEndian32(uint32_t value);
+QByteArray Bytes(std::initializer_list<uint8_t> values);
 // Sum of the bytes as unsigned values, modulo 2^32.
 uint32_t ByteSum(QByteArrayView bytes);
 
@@ -61,3 +64,11 @@ private:
     uint32_t m_checksum = 0;
     QString m_error;
 };
+
+// Settings files are composed in memory by running `writeBlocks` on a writer into a
+// buffer, then written to disk in one piece.
+using BlockWriter = std::function<void(SettingsFileWriter &)>;
+QByteArray ComposeSettingsFile(const BlockWriter &writeBlocks);
+// Replaces the file at `path` by `content`; on false, `error` (when given) receives the
+// reason and the file that was there is unchanged.
+bool WriteSettingsFile(const QString &path, const QByteArray &content, QString *error);
