@@ -2,6 +2,9 @@
 
 #include "CameraFields.h"
 #include "CameraSettings.h"
+#include "EmailSettings.h"
+#include "MmsSettings.h"
+#include "Scrambler.h"
 #include "SettingsFileWriter.h"
 
 #include <QJsonArray>
@@ -123,14 +126,134 @@ void InspectCamera(QByteArrayView data, InspectReport &report)
     CameraDecoder(DecodeCameraSetupFile(data), report).Decode();
 }
 
-// The MMS and e-mail files: 60-byte lines, the last one holding the signature and the
-// sum of every line before it.
+// Reads the lines of the MMS and e-mail files back: the header, text lines, the
+// sender name line and the final line.
+class LineFileDecoder {
+public:
+    LineFileDecoder(QByteArrayView data, InspectReport &report) : m_data(data), m_report(report) {}
+
+    void Header()
+    {
+        const QByteArrayView line = Line(0);
+        const uint8_t status = uint8_t(line[0]);
+        const QStringList statuses = {QStringLiteral("off"), QStringLiteral("800x600"), QStringLiteral("vga"),
+                                      QStringLiteral("sms")};
+        Add(QStringLiteral("status"), status < statuses.size() ? QJsonValue(statuses[status]) : Invalid(status));
+        Add(QStringLiteral("number-per-day"), NumberPerDay(uint8_t(line[3]), uint8_t(line[4])));
+        const uint8_t report = uint8_t(line[5]);
+        Add(QStringLiteral("daily-report"), report <= 1 ? QJsonValue(report == 0 ? "on" : "off") : Invalid(report));
+        const uint8_t hour = uint8_t(line[6]);
+        Add(QStringLiteral("report-hour"), hour <= 23 ? QJsonValue(hour) : Invalid(hour));
+        if (line.sliced(1, 2) != "\xFF\xFF" || line.sliced(7) != ComposeTextLine("").sliced(7)
+            || line[kTextLineLengthByte] != 0)
+            m_report.problems << QStringLiteral("the header line's fixed bytes are wrong");
+    }
+
+    void Text(int lineIndex, const QString &name)
+    {
+        const QByteArrayView line = Line(lineIndex);
+        const int length = uint8_t(line[kTextLineLengthByte]);
+        const QByteArrayView placed = line.first(std::min(length, kTextLineCapacity));
+        const QString text = Unscrambled(placed);
+        Add(name, text);
+        QByteArray wellFormed = ComposeTextLine(text.toLatin1());
+        wellFormed[kTextLineLengthByte] = char(length);
+        if (line != wellFormed)
+            m_report.problems << QStringLiteral("the line of %1 is not a well-formed text line").arg(name);
+    }
+
+    // The address up to its "@": the camera's name for the sender.
+    void SenderName(int lineIndex)
+    {
+        const QByteArrayView line = Line(lineIndex).first(kTextLineCapacity);
+        const qsizetype end = line.indexOf('\xFF');
+        Add(QStringLiteral("sender-name"), Unscrambled(end < 0 ? line : line.first(end)));
+    }
+
+    void FinalLine()
+    {
+        const QByteArrayView line = m_data.last(kLineLength);
+        if (line.first(kSignatureInFinalLine) != QByteArray(kSignatureInFinalLine, '\0') || !line.endsWith("\r\n"))
+            m_report.problems << QStringLiteral("the final line's fixed bytes are wrong");
+    }
+
+private:
+    QByteArrayView Line(int index) const { return m_data.sliced(index * kLineLength, kLineLength); }
+    void Add(const QString &name, const QJsonValue &value) { m_report.fields.append({name, value}); }
+    QJsonValue Invalid(int value)
+    {
+        m_report.problems << QStringLiteral("the header holds %1, which is not a valid value").arg(value);
+        return value;
+    }
+
+    static int DigitOf(uint8_t code)
+    {
+        const int complement = 255 - code;
+        return complement % 16 == 0 && complement / 16 <= 9 ? complement / 16 : -1;
+    }
+
+    QJsonValue NumberPerDay(uint8_t tens, uint8_t units)
+    {
+        // A one-digit number and a leading zero both give 0xFF first, as "0" codes to 0xFF.
+        const int high = DigitOf(tens);
+        const int low = DigitOf(units);
+        if (high < 0 || low < 0) {
+            m_report.problems << QStringLiteral("the number per day is not coded as digits");
+            return QJsonValue::Null;
+        }
+        return high * 10 + low;
+    }
+
+    static QString Unscrambled(QByteArrayView bytes)
+    {
+        QByteArray text;
+        for (char b : bytes)
+            text += char(UnscrambleChar(uint8_t(b)));
+        return QString::fromLatin1(text);
+    }
+
+    QByteArrayView m_data;
+    InspectReport &m_report;
+};
+
 void InspectLineFile(QByteArrayView data, const QString &kind, InspectReport &report)
 {
     report.kind = kind;
     const qsizetype finalLine = data.size() - kLineLength;
     report.signatureOk = SignatureAt(data, int(finalLine + kSignatureInFinalLine));
     report.checksumOk = ReadBigEndian32(data.sliced(finalLine + kChecksumInFinalLine)) == ByteSum(data.first(finalLine));
+}
+
+void InspectMms(QByteArrayView data, InspectReport &report)
+{
+    InspectLineFile(data, QStringLiteral("mms"), report);
+    LineFileDecoder decoder(data, report);
+    decoder.Header();
+    const QStringList texts = {QStringLiteral("url"),     QStringLiteral("apn"),     QStringLiteral("gateway"),
+                               QStringLiteral("port"),    QStringLiteral("account"), QStringLiteral("password"),
+                               QStringLiteral("mobile1"), QStringLiteral("mobile2"), QStringLiteral("mobile3"),
+                               QStringLiteral("mobile4"), QStringLiteral("email1"),  QStringLiteral("email2"),
+                               QStringLiteral("email3"),  QStringLiteral("email4")};
+    for (int i = 0; i < texts.size(); ++i)
+        decoder.Text(1 + i, texts[i]);
+    decoder.FinalLine();
+}
+
+void InspectEmail(QByteArrayView data, InspectReport &report)
+{
+    InspectLineFile(data, QStringLiteral("email"), report);
+    LineFileDecoder decoder(data, report);
+    decoder.Header();
+    const QStringList texts = {QStringLiteral("apn"),         QStringLiteral("account"), QStringLiteral("password"),
+                               QStringLiteral("smtp-server"), QStringLiteral("smtp-port")};
+    for (int i = 0; i < texts.size(); ++i)
+        decoder.Text(1 + i, texts[i]);
+    decoder.SenderName(6);
+    const QStringList after = {QStringLiteral("sender"), QStringLiteral("sender-password"), QStringLiteral("email1"),
+                               QStringLiteral("email2"), QStringLiteral("email3"),          QStringLiteral("email4")};
+    for (int i = 0; i < after.size(); ++i)
+        decoder.Text(7 + i, after[i]);
+    decoder.FinalLine();
 }
 
 } // namespace
@@ -142,11 +265,11 @@ InspectReport InspectSettingsFile(QByteArrayView data)
     case kCameraSetupFileSize:
         InspectCamera(data, report);
         break;
-    case 960:
-        InspectLineFile(data, QStringLiteral("mms"), report);
+    case kMmsSetupFileSize:
+        InspectMms(data, report);
         break;
-    case 840:
-        InspectLineFile(data, QStringLiteral("email"), report);
+    case kEmailSetupFileSize:
+        InspectEmail(data, report);
         break;
     default:
         report.kind = QStringLiteral("unknown");
