@@ -170,7 +170,10 @@ bool SettingsFileWriter::Close()
     if (!m_file)
         return m_error.isEmpty();
     // commit() flushes and syncs the temporary file before it takes the target's place;
-    // after a failure the temporary file is removed and the old file stays.
+    // after a failure the temporary file is removed and the old file stays. commit()
+    // ignores a failure of that flush (a full card), so flush first, where it shows.
+    if (m_error.isEmpty() && !m_file->flush())
+        Fail(m_file->errorString());
     if (!m_error.isEmpty())
         m_file->cancelWriting();
     const bool committed = m_file->commit();
