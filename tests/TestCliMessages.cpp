@@ -1,0 +1,379 @@
+// mms-setup-cli's `mms`, `email` and `catalogue` as scripts use them: options into file
+// bytes, refusals that write nothing, and `inspect` reading back what they write.
+#include "EmailCatalogue.h"
+#include "EmailSettings.h"
+#include "MmsCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct CliResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliResult RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(MMS_SETUP_CLI), arguments);
+    CliResult result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QJsonObject InspectJson(const QString &path, int *exitCode)
+{
+    const CliResult inspected = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), path});
+    *exitCode = inspected.exitCode;
+    return QJsonDocument::fromJson(inspected.out).object();
+}
+
+QString FileNameFor(const QStringList &arguments)
+{
+    return arguments.first() == QLatin1String("mms") ? QStringLiteral("MMSSETUP.dat") : QStringLiteral("SMTPSETUP.dat");
+}
+
+const MmsOperatorParams &MmsParams(const char *key)
+{
+    return MmsCatalogue().ParamsOf(MmsCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+}
+
+const EmailOperatorParams &EmailParams(const char *key)
+{
+    return EmailCatalogue().ParamsOf(EmailCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+}
+
+const char *PresetServer(const char *key) { return FindSmtpPreset(QString::fromLatin1(key))->server; }
+
+const QString kLong51(51, u'a');
+
+} // namespace
+
+class TestCliMessages : public QObject {
+    Q_OBJECT
+private slots:
+    void manualFileOnStdout_data();
+    void manualFileOnStdout();
+    void catalogueJson_data();
+    void catalogueJson();
+    void optionsReachTheFile_data();
+    void optionsReachTheFile();
+    void usageErrorWritesNothing_data();
+    void usageErrorWritesNothing();
+    void writeFailureNamesThePath_data();
+    void writeFailureNamesThePath();
+    void inspectReadsBackWrittenFile_data();
+    void inspectReadsBackWrittenFile();
+    void inspectRejectsDamagedFile();
+};
+
+void TestCliMessages::manualFileOnStdout_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QByteArray>("checksum");
+    QTest::newRow("mms") << "mms" << 960 << QByteArray::fromHex("0002E970");
+    QTest::newRow("email") << "email" << 840 << QByteArray::fromHex("000285A6");
+}
+
+void TestCliMessages::manualFileOnStdout()
+{
+    QFETCH(QString, command);
+    QFETCH(int, size);
+    QFETCH(QByteArray, checksum);
+    const CliResult result = RunCli({command, "--mode", "manual", "--out", "-"});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out.size(), size);
+    QCOMPARE(result.out.sliced(size - 6, 4), checksum);
+    QVERIFY(result.err.isEmpty());
+}
+
+void TestCliMessages::catalogueJson_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("operators");
+    QTest::addColumn<QStringList>("paramNames");
+    QTest::addColumn<int>("presets");
+    QTest::newRow("mms") << "mms" << 111 << QStringList{"account", "apn", "gateway", "password", "port", "url"} << 0;
+    QTest::newRow("email") << "email" << 98 << QStringList{"account", "apn", "password"} << 15;
+}
+
+void TestCliMessages::catalogueJson()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, operators);
+    QFETCH(QStringList, paramNames);
+    QFETCH(int, presets);
+    const CliResult result = RunCli({"catalogue", kind, "--json"});
+    QCOMPARE(result.exitCode, 0);
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(result.out, &parseError);
+    QVERIFY2(document.isArray(), qPrintable(parseError.errorString()));
+    const QJsonArray countries = document.array();
+    QCOMPARE(countries.size(), 39);
+    QCOMPARE(countries.first()[QStringLiteral("country")].toString(), QStringLiteral("China"));
+    QCOMPARE(countries.last()[QStringLiteral("country")].toString(), QStringLiteral("Estonia"));
+
+    int index = 0;
+    int withPreset = 0;
+    for (const QJsonValue &country : countries) {
+        const QString countryName = country[QStringLiteral("country")].toString();
+        for (const QJsonValue &op : country[QStringLiteral("operators")].toArray()) {
+            const QString name = op[QStringLiteral("name")].toString();
+            QCOMPARE(op[QStringLiteral("index")].toInt(-1), index++);
+            QCOMPARE(op[QStringLiteral("key")].toString(), countryName + QStringLiteral("--") + name);
+            const QJsonObject params = op[QStringLiteral("params")].toObject();
+            QCOMPARE(params.keys(), paramNames);
+            QVERIFY2(!params[QStringLiteral("apn")].toString().isEmpty(), qPrintable(name));
+            const QJsonValue smtp = op[QStringLiteral("smtp")];
+            if (kind == QLatin1String("mms")) {
+                QVERIFY(smtp.isUndefined());
+            } else if (smtp.isObject()) {
+                ++withPreset;
+                QVERIFY(!smtp[QStringLiteral("server")].toString().isEmpty());
+                QCOMPARE(smtp[QStringLiteral("port")].toString(), QStringLiteral("25"));
+            } else {
+                QVERIFY2(smtp.isNull(), qPrintable(name));
+            }
+        }
+    }
+    QCOMPARE(index, operators);
+    QCOMPARE(withPreset, presets);
+}
+
+void TestCliMessages::optionsReachTheFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("status sms") << QStringList{"mms", "--status", "sms"} << 0 << QByteArray("\x03", 1);
+    QTest::newRow("status in any case") << QStringList{"email", "--status", "VGA"} << 0 << QByteArray("\x02", 1);
+    QTest::newRow("number per day 05") << QStringList{"mms", "--number-per-day", "05"} << 3
+                                       << QByteArray::fromHex("FFAF");
+    QTest::newRow("daily report at 7") << QStringList{"email", "--daily-report", "on", "--report-hour", "7"} << 5
+                                       << QByteArray::fromHex("0007");
+    QTest::newRow("daily report on, default hour") << QStringList{"mms", "--daily-report", "on"} << 5
+                                                   << QByteArray::fromHex("0000");
+    QTest::newRow("operator's catalogue URL")
+        << QStringList{"mms", "--country", "United Kingdom", "--operator", "O2 Payandgo"} << 60
+        << ComposeTextLine(MmsParams("United Kingdom--O2 Payandgo").url);
+    QTest::newRow("default operator is the country's first")
+        << QStringList{"mms", "--country", "Estonia"} << 60 << ComposeTextLine(MmsParams("Estonia--EMT").url);
+    QTest::newRow("manual mode texts")
+        << QStringList{"mms", "--mode", "manual", "--url", "http://mmsc", "--port", "8080"} << 60
+        << ComposeTextLine("http://mmsc") + ComposeTextLine("") + ComposeTextLine("") + ComposeTextLine("8080");
+    QTest::newRow("mobile number") << QStringList{"mms", "--mobile4", "0123456789"} << 600
+                                   << ComposeTextLine("0123456789");
+    QTest::newRow("email GPRS texts from the catalogue")
+        << QStringList{"email", "--country", "Deutschland", "--operator", "E-Plus"} << 60
+        << ComposeTextLine(EmailParams("Deutschland--E-Plus").apn)
+               + ComposeTextLine(EmailParams("Deutschland--E-Plus").account)
+               + ComposeTextLine(EmailParams("Deutschland--E-Plus").password);
+    QTest::newRow("SMTP preset fills server and port")
+        << QStringList{"email", "--country", "Sweden", "--operator", "Telia"} << 240
+        << ComposeTextLine(PresetServer("Sweden--Telia")) + ComposeTextLine("25");
+    QTest::newRow("given server overrides the preset")
+        << QStringList{"email", "--country", "Sweden", "--operator", "Telia", "--smtp-server", "smtp.example.org"}
+        << 240 << ComposeTextLine("smtp.example.org") + ComposeTextLine("25");
+    QTest::newRow("no preset, no server") << QStringList{"email", "--country", "Sweden", "--operator", "Telenor"}
+                                          << 240 << ComposeTextLine("") + ComposeTextLine("");
+    QTest::newRow("manual mode takes no preset") << QStringList{"email", "--mode", "manual", "--smtp-port", "587"}
+                                                 << 240 << ComposeTextLine("") + ComposeTextLine("587");
+    QTest::newRow("sender and its name line")
+        << QStringList{"email", "--sender", "cam@example.org", "--sender-password", "secret"} << 360
+        << ComposeSenderNameLine("cam@example.org") + ComposeTextLine("cam@example.org") + ComposeTextLine("secret");
+    QTest::newRow("Latin-1 letter") << QStringList{"email", "--email4", QString::fromUtf8("josé@example.org")} << 720
+                                    << ComposeTextLine("jos\xE9@example.org");
+}
+
+void TestCliMessages::optionsReachTheFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    const CliResult result = RunCli(arguments + QStringList{"--out", "-"});
+    QVERIFY2(result.exitCode == 0, result.err.constData());
+    QCOMPARE(result.out.mid(offset, bytes.size()), bytes);
+}
+
+void TestCliMessages::usageErrorWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("mentions");
+    QTest::newRow("unknown country") << QStringList{"mms", "--country", "Germany"}
+                                     << QStringList{"--country", "Germany", "Deutschland", "Estonia"};
+    QTest::newRow("operator of another country")
+        << QStringList{"mms", "--country", "China", "--operator", "Vodafone"}
+        << QStringList{"--operator", "Vodafone", "China Mobile", "China Unicom"};
+    QTest::newRow("operator of the other catalogue")
+        << QStringList{"email", "--country", "United Kingdom", "--operator", "O2 Payandgo"}
+        << QStringList{"--operator", "O2 Payandgo", "Tesco Mobile"};
+    QTest::newRow("operator case differs") << QStringList{"email", "--country", "India", "--operator", "Vodafone"}
+                                           << QStringList{"--operator", "VodaFone"};
+    QTest::newRow("connection text in auto mode") << QStringList{"mms", "--url", "http://mmsc"}
+                                                  << QStringList{"--url", "manual"};
+    QTest::newRow("GPRS text in auto mode") << QStringList{"email", "--apn", "internet"}
+                                            << QStringList{"--apn", "manual"};
+    QTest::newRow("country in manual mode") << QStringList{"mms", "--mode", "manual", "--country", "China"}
+                                            << QStringList{"--country"};
+    QTest::newRow("three digits a day") << QStringList{"mms", "--number-per-day", "123"}
+                                        << QStringList{"--number-per-day", "123"};
+    QTest::newRow("not a number a day") << QStringList{"email", "--number-per-day", "1a"}
+                                        << QStringList{"--number-per-day", "1a"};
+    QTest::newRow("report hour with report off") << QStringList{"mms", "--report-hour", "7"}
+                                                 << QStringList{"--report-hour", "--daily-report"};
+    QTest::newRow("report hour 24") << QStringList{"email", "--daily-report", "on", "--report-hour", "24"}
+                                    << QStringList{"--report-hour", "24"};
+    QTest::newRow("51-character address") << QStringList{"mms", "--email1", kLong51} << QStringList{"--email1", "51"};
+    QTest::newRow("51-character sender password") << QStringList{"email", "--sender-password", kLong51}
+                                                  << QStringList{"--sender-password", "51"};
+    QTest::newRow("Cyrillic letter") << QStringList{"email", "--sender", QString::fromUtf8("иван@mail.ru")}
+                                     << QStringList{"--sender", QString::fromUtf8("и")};
+    QTest::newRow("euro sign") << QStringList{"mms", "--mobile2", QString::fromUtf8("€5")}
+                               << QStringList{"--mobile2", QString::fromUtf8("€")};
+    QTest::newRow("unknown status") << QStringList{"mms", "--status", "foo"} << QStringList{"--status", "foo"};
+    QTest::newRow("unknown mode") << QStringList{"email", "--mode", "semi"} << QStringList{"--mode", "semi"};
+}
+
+// Exit status 2 and one line on standard error naming the option; the folder stays empty.
+void TestCliMessages::usageErrorWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, mentions);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const CliResult result = RunCli(arguments + QStringList{"--out", dir.path()});
+    QCOMPARE(result.exitCode, 2);
+    const QString error = QString::fromUtf8(result.err);
+    QCOMPARE(error.count(u'\n'), 1);
+    for (const QString &mention : mentions)
+        QVERIFY2(error.contains(mention), qPrintable(error));
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestCliMessages::writeFailureNamesThePath_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("mms") << "mms";
+    QTest::newRow("email") << "email";
+}
+
+void TestCliMessages::writeFailureNamesThePath()
+{
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameFor({command}));
+    const QByteArray old("locked settings");
+    QVERIFY(WriteFile(path, old));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    const CliResult result = RunCli({command, "--out", dir.path()});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(QString::fromUtf8(result.err).contains(QDir::toNativeSeparators(path)), result.err.constData());
+    QCOMPARE(ReadFile(path), old);
+}
+
+void TestCliMessages::inspectReadsBackWrittenFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QVariantMap>("fields");
+    QTest::newRow("mms manual")
+        << QStringList{"mms", "--mode", "manual", "--status", "vga", "--number-per-day", "05", "--url",
+                       "http://mmsc.example.org:8002", "--mobile1", "0123456789", "--email1", "Cam.Owner@example.org"}
+        << "mms"
+        << QVariantMap{{"status", "vga"},
+                       {"number-per-day", 5},
+                       {"daily-report", "off"},
+                       {"url", "http://mmsc.example.org:8002"},
+                       {"mobile1", "0123456789"},
+                       {"email1", "Cam.Owner@example.org"},
+                       {"email2", ""}};
+    QTest::newRow("mms auto") << QStringList{"mms", "--daily-report", "on", "--report-hour", "23"} << "mms"
+                              << QVariantMap{{"report-hour", 23},
+                                             {"apn", MmsParams("China--China Mobile").apn},
+                                             {"gateway", MmsParams("China--China Mobile").gateway}};
+    // ")" and "m" scramble alike; the byte reads back as the letter.
+    QTest::newRow("mms scrambler ambiguity") << QStringList{"mms", "--email1", "m)"} << "mms"
+                                             << QVariantMap{{"email1", "mm"}};
+    QTest::newRow("email auto with preset")
+        << QStringList{"email", "--country", "Sweden", "--operator", "Telia", "--sender", "cam@example.org",
+                       "--sender-password", "secret", "--number-per-day", "42"}
+        << "email"
+        << QVariantMap{{"number-per-day", 42},
+                       {"apn", EmailParams("Sweden--Telia").apn},
+                       {"smtp-server", PresetServer("Sweden--Telia")},
+                       {"smtp-port", "25"},
+                       {"sender-name", "cam"},
+                       {"sender", "cam@example.org"},
+                       {"sender-password", "secret"}};
+}
+
+void TestCliMessages::inspectReadsBackWrittenFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, kind);
+    QFETCH(QVariantMap, fields);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const CliResult written = RunCli(arguments + QStringList{"--out", dir.path()});
+    QVERIFY2(written.exitCode == 0, written.err.constData());
+
+    int exitCode = -1;
+    const QJsonObject report = InspectJson(dir.filePath(FileNameFor(arguments)), &exitCode);
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(report[QStringLiteral("kind")].toString(), kind);
+    QVERIFY(report[QStringLiteral("signature_ok")].toBool());
+    QVERIFY(report[QStringLiteral("checksum_ok")].toBool());
+    QCOMPARE(report[QStringLiteral("problems")].toArray(), QJsonArray());
+    for (auto field = fields.cbegin(); field != fields.cend(); ++field)
+        QCOMPARE(report[field.key()].toVariant(), QJsonValue::fromVariant(field.value()).toVariant());
+}
+
+// One byte of the APN line changed: the checksum no longer matches.
+void TestCliMessages::inspectRejectsDamagedFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(RunCli({"mms", "--out", dir.path()}).exitCode, 0);
+    const QString path = dir.filePath(QStringLiteral("MMSSETUP.dat"));
+    QByteArray file = ReadFile(path);
+    QCOMPARE(file.size(), 960);
+    file[120] = char(file[120] ^ 0x10);
+    QVERIFY(WriteFile(path, file));
+
+    int exitCode = -1;
+    const QJsonObject report = InspectJson(path, &exitCode);
+    QCOMPARE(exitCode, 1);
+    QCOMPARE(report[QStringLiteral("kind")].toString(), QStringLiteral("mms"));
+    QVERIFY(!report[QStringLiteral("checksum_ok")].toBool());
+    QVERIFY(report[QStringLiteral("signature_ok")].toBool());
+}
+
+QTEST_APPLESS_MAIN(TestCliMessages)
+#include "TestCliMessages.moc"

@@ -1,0 +1,525 @@
+// MMSSETUP.dat and SMTPSETUP.dat: byte layouts and checksums the camera expects, the
+// connection texts of Auto mode from the catalogues, the sender name line, and what the
+// writers refuse.
+#include "EmailCatalogue.h"
+#include "EmailSettings.h"
+#include "MmsCatalogue.h"
+#include "MmsSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
+
+QByteArray LineOf(const QByteArray &file, int line) { return file.mid(line * 60, 60); }
+
+// A text line laid out by hand: the placed (already scrambled) bytes, 0xFF up to byte
+// 49, seven zeros, the length byte, CR LF.
+QByteArray TextLine(const QByteArray &placed, int length)
+{
+    return placed + QByteArray(50 - placed.size(), char(0xFF)) + QByteArray(7, '\0') + char(length) + "\r\n";
+}
+
+const QByteArray kEmptyTextLine = TextLine("", 0);
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+MmsSettings ManualMms()
+{
+    MmsSettings s;
+    s.Mode = ConnectionMode::Manual;
+    return s;
+}
+
+EmailSettings ManualEmail()
+{
+    EmailSettings s;
+    s.Mode = ConnectionMode::Manual;
+    return s;
+}
+
+// Manual-mode settings with one text, named as the writers' errors name it, set.
+MmsSettings MmsWith(const QString &field, const QString &text)
+{
+    MmsSettings s = ManualMms();
+    const std::map<QString, QString *> fields = {
+        {"URL", &s.Url}, {"port", &s.Port}, {"mobile 2", &s.Mobile[1]}, {"e-mail 1", &s.Email[0]}};
+    *fields.at(field) = text;
+    return s;
+}
+
+EmailSettings EmailWith(const QString &field, const QString &text)
+{
+    EmailSettings s = ManualEmail();
+    const std::map<QString, QString *> fields = {{"APN", &s.Apn},
+                                                 {"SMTP server", &s.SmtpServer},
+                                                 {"sender e-mail", &s.SenderEmail},
+                                                 {"sender password", &s.SenderPassword},
+                                                 {"e-mail 4", &s.Email[3]}};
+    *fields.at(field) = text;
+    return s;
+}
+
+// Writes the kind's file ("mms" or "email") with one text set; the composed bytes, or
+// none, go to `composed`.
+bool WriteWithText(const QString &kind, const QString &field, const QString &text, const QString &path,
+                   std::optional<QByteArray> *composed, QString *error)
+{
+    if (kind == QLatin1String("mms")) {
+        const MmsSettings s = MmsWith(field, text);
+        *composed = ComposeMmsSetupFile(s);
+        return WriteMmsSetupFile(path, s, error);
+    }
+    const EmailSettings s = EmailWith(field, text);
+    *composed = ComposeEmailSetupFile(s);
+    return WriteEmailSetupFile(path, s, error);
+}
+
+bool WriteAuto(const QString &kind, const QString &path, const QString &country, const QString &op, QString *error)
+{
+    if (kind == QLatin1String("mms")) {
+        MmsSettings s;
+        s.Country = country;
+        s.Operator = op;
+        return WriteMmsSetupFile(path, s, error);
+    }
+    EmailSettings s;
+    s.Country = country;
+    s.Operator = op;
+    return WriteEmailSetupFile(path, s, error);
+}
+
+QByteArray ComposedManual(const QString &kind)
+{
+    return kind == QLatin1String("mms") ? *ComposeMmsSetupFile(ManualMms()) : *ComposeEmailSetupFile(ManualEmail());
+}
+
+QString FileNameOf(const QString &kind)
+{
+    return QString::fromLatin1(kind == QLatin1String("mms") ? kMmsSetupFileName : kEmailSetupFileName);
+}
+
+QStringList FolderEntries(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+void AddKindRows()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("mms") << "mms";
+    QTest::newRow("email") << "email";
+}
+
+} // namespace
+
+class TestMessageFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyManualFile_data();
+    void emptyManualFile();
+    void headerFields_data();
+    void headerFields();
+    void mmsAutoModeWritesCatalogueSettings_data();
+    void mmsAutoModeWritesCatalogueSettings();
+    void emailAutoModeWritesCatalogueSettings();
+    void autoModeMissLeavesFileUnchanged_data();
+    void autoModeMissLeavesFileUnchanged();
+    void manualModeIgnoresNames_data();
+    void manualModeIgnoresNames();
+    void mobileNumberScrambledAsText();
+    void senderNameLine_data();
+    void senderNameLine();
+    void senderNameLineOfLongNamePart();
+    void portScrambledAsText();
+    void unwritableTextRefused_data();
+    void unwritableTextRefused();
+    void textLinesWhateverTheTexts_data();
+    void textLinesWhateverTheTexts();
+    void replacesLongerFile_data();
+    void replacesLongerFile();
+    void readOnlyFileRefused_data();
+    void readOnlyFileRefused();
+};
+
+void TestMessageFiles::emptyManualFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QByteArray>("checksum");
+    QTest::newRow("mms") << *ComposeMmsSetupFile(ManualMms()) << 960 << Hex("0002E970"); // 190832
+    QTest::newRow("email") << *ComposeEmailSetupFile(ManualEmail()) << 840 << Hex("000285A6"); // 165286
+}
+
+// Status 800x600, no daily limit, daily report off at hour 0, every text empty.
+void TestMessageFiles::emptyManualFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, size);
+    QFETCH(QByteArray, checksum);
+    QCOMPARE(file.size(), size);
+    const QByteArray header = LineOf(file, 0);
+    QCOMPARE(header, Hex("01FFFFFFFF0100") + QByteArray(43, char(0xFF)) + QByteArray(8, '\0') + "\r\n");
+    QCOMPARE(ByteSum(header), 12010u);
+    const int lines = size / 60;
+    for (int line = 1; line < lines - 1; ++line) {
+        QCOMPARE(LineOf(file, line), kEmptyTextLine);
+        QCOMPARE(ByteSum(LineOf(file, line)), 12773u);
+    }
+    const QByteArray finalLine = LineOf(file, lines - 1);
+    QCOMPARE(finalLine, QByteArray(45, '\0') + Hex("BADAAB3BEB1B2DFACB") + checksum + "\r\n");
+}
+
+void TestMessageFiles::headerFields_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("numberPerDay");
+    QTest::addColumn<int>("reportOnOff");
+    QTest::addColumn<int>("reportHour");
+    QTest::addColumn<QByteArray>("bytes0to6");
+    QTest::newRow("one digit") << 1 << "5" << 1 << 0 << Hex("01FFFFFFAF0100");
+    QTest::newRow("leading zero") << 1 << "05" << 1 << 0 << Hex("01FFFFFFAF0100");
+    QTest::newRow("42") << 1 << "42" << 1 << 0 << Hex("01FFFFBFDF0100");
+    QTest::newRow("78") << 1 << "78" << 1 << 0 << Hex("01FFFF8F7F0100");
+    QTest::newRow("99") << 1 << "99" << 1 << 0 << Hex("01FFFF6F6F0100");
+    QTest::newRow("empty counts as 0") << 1 << "" << 1 << 0 << Hex("01FFFFFFFF0100");
+    QTest::newRow("report on at 23") << 1 << "0" << 0 << 23 << Hex("01FFFFFFFF0017");
+    QTest::newRow("status off") << 0 << "0" << 1 << 0 << Hex("00FFFFFFFF0100");
+    QTest::newRow("status sms") << 3 << "0" << 1 << 0 << Hex("03FFFFFFFF0100");
+}
+
+// Both files share the header line; the rest of it never changes.
+void TestMessageFiles::headerFields()
+{
+    QFETCH(int, status);
+    QFETCH(QString, numberPerDay);
+    QFETCH(int, reportOnOff);
+    QFETCH(int, reportHour);
+    QFETCH(QByteArray, bytes0to6);
+    const SendingHeader header{uint8_t(status), numberPerDay, uint8_t(reportOnOff), uint8_t(reportHour)};
+    MmsSettings mms = ManualMms();
+    mms.Header = header;
+    EmailSettings email = ManualEmail();
+    email.Header = header;
+    const QByteArray tail = QByteArray(43, char(0xFF)) + QByteArray(8, '\0') + "\r\n";
+    QCOMPARE(LineOf(*ComposeMmsSetupFile(mms), 0), bytes0to6 + tail);
+    QCOMPARE(LineOf(*ComposeEmailSetupFile(email), 0), bytes0to6 + tail);
+}
+
+void TestMessageFiles::mmsAutoModeWritesCatalogueSettings_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("op");
+    QTest::newRow("dialog defaults") << "China" << "China Mobile";
+    QTest::newRow("United Kingdom--O2 Payandgo") << "United Kingdom" << "O2 Payandgo";
+    QTest::newRow("last operator") << "Estonia" << "TELE2";
+}
+
+// Lines 1..6 carry the catalogue's record whatever the record's own texts hold; the mode
+// itself leaves no trace, so the file equals a Manual-mode one with the same texts typed.
+void TestMessageFiles::mmsAutoModeWritesCatalogueSettings()
+{
+    QFETCH(QString, country);
+    QFETCH(QString, op);
+    MmsSettings automatic;
+    automatic.Country = country;
+    automatic.Operator = op;
+    for (QString *text : {&automatic.Url, &automatic.Apn, &automatic.Gateway, &automatic.Port, &automatic.Account,
+                          &automatic.Password})
+        *text = QStringLiteral("typed");
+    automatic.Mobile[0] = QStringLiteral("0123456789");
+    const std::optional<QByteArray> file = ComposeMmsSetupFile(automatic);
+    QVERIFY(file);
+
+    const uint8_t index = MmsCatalogue().FindOperatorKey(MakeOperatorKey(country, op));
+    QVERIFY(index != kCatalogueMiss);
+    const MmsOperatorParams &p = MmsCatalogue().ParamsOf(index);
+    const char *catalogueTexts[] = {p.url, p.apn, p.gateway, p.port, p.account, p.password};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(LineOf(*file, 1 + i), ComposeTextLine(catalogueTexts[i]));
+
+    MmsSettings typed = ManualMms();
+    typed.Url = p.url;
+    typed.Apn = p.apn;
+    typed.Gateway = p.gateway;
+    typed.Port = p.port;
+    typed.Account = p.account;
+    typed.Password = p.password;
+    typed.Mobile[0] = automatic.Mobile[0];
+    QCOMPARE(*file, *ComposeMmsSetupFile(typed));
+}
+
+void TestMessageFiles::emailAutoModeWritesCatalogueSettings()
+{
+    EmailSettings automatic;
+    automatic.Country = QStringLiteral("Deutschland");
+    automatic.Operator = QStringLiteral("E-Plus");
+    automatic.Apn = automatic.Account = automatic.Password = QStringLiteral("typed");
+    automatic.SmtpServer = QStringLiteral("smtp.example.org");
+    const std::optional<QByteArray> file = ComposeEmailSetupFile(automatic);
+    QVERIFY(file);
+
+    const EmailOperatorParams &p = EmailCatalogue().ParamsOf(7);
+    QCOMPARE(LineOf(*file, 1), ComposeTextLine(p.apn));
+    QCOMPARE(LineOf(*file, 2), ComposeTextLine(p.account));
+    QCOMPARE(LineOf(*file, 3), ComposeTextLine(p.password));
+    // Server and port are the record's in both modes: no preset is applied here.
+    QCOMPARE(LineOf(*file, 4), ComposeTextLine("smtp.example.org"));
+    QCOMPARE(LineOf(*file, 5), kEmptyTextLine);
+
+    EmailSettings typed = ManualEmail();
+    typed.Apn = p.apn;
+    typed.Account = p.account;
+    typed.Password = p.password;
+    typed.SmtpServer = automatic.SmtpServer;
+    QCOMPARE(*file, *ComposeEmailSetupFile(typed));
+}
+
+void TestMessageFiles::autoModeMissLeavesFileUnchanged_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("op");
+    QTest::newRow("mms Other/Other") << "mms" << "Other" << "Other";
+    QTest::newRow("mms operator of another country") << "mms" << "China" << "Vodafone";
+    QTest::newRow("mms case differs") << "mms" << "India" << "Vodafone";
+    QTest::newRow("email Other/Other") << "email" << "Other" << "Other";
+    QTest::newRow("email operator of another country") << "email" << "China" << "Bild-Vodafone";
+    QTest::newRow("email case differs") << "email" << "India" << "Vodafone";
+}
+
+void TestMessageFiles::autoModeMissLeavesFileUnchanged()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, country);
+    QFETCH(QString, op);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameOf(kind));
+    const QByteArray old("the card's old settings");
+    QVERIFY(WriteBytes(path, old));
+
+    QString error;
+    QVERIFY(!WriteAuto(kind, path, country, op, &error));
+    QVERIFY2(error.contains(QLatin1String("catalogue")), qPrintable(error));
+    QVERIFY2(error.contains(op) && error.contains(country), qPrintable(error));
+    QCOMPARE(ReadAll(path), old);
+    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+}
+
+void TestMessageFiles::manualModeIgnoresNames_data() { AddKindRows(); }
+
+void TestMessageFiles::manualModeIgnoresNames()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameOf(kind));
+    bool written = false;
+    if (kind == QLatin1String("mms")) {
+        MmsSettings s = ManualMms();
+        s.Country = s.Operator = QStringLiteral("Other");
+        written = WriteMmsSetupFile(path, s);
+    } else {
+        EmailSettings s = ManualEmail();
+        s.Country = s.Operator = QStringLiteral("Other");
+        written = WriteEmailSetupFile(path, s);
+    }
+    QVERIFY(written);
+    QCOMPARE(ReadAll(path), ComposedManual(kind));
+}
+
+// Mobile numbers are texts: scrambled character by character, not digit-coded.
+void TestMessageFiles::mobileNumberScrambledAsText()
+{
+    MmsSettings s = ManualMms();
+    s.Mobile[0] = QStringLiteral("0123456789");
+    QCOMPARE(LineOf(*ComposeMmsSetupFile(s), 7), TextLine(Hex("FCECDCCCBCAC9C8C7C6C"), 10));
+}
+
+void TestMessageFiles::senderNameLine_data()
+{
+    QTest::addColumn<QString>("sender");
+    QTest::addColumn<QByteArray>("nameLine");
+    QTest::addColumn<QByteArray>("addressLine");
+    QTest::newRow("at sign third") << "ab@cd" << TextLine(Hex("E9D9"), 5) << TextLine(Hex("E9D9FBC9B9"), 5);
+    QTest::newRow("no at sign") << "abcd" << TextLine(Hex("E9D9C9B9"), 4) << TextLine(Hex("E9D9C9B9"), 4);
+    QTest::newRow("starts with at sign") << "@cd" << TextLine("", 3) << TextLine(Hex("FBC9B9"), 3);
+    QTest::newRow("stops at the first at sign") << "a@b@" << TextLine(Hex("E9"), 4) << TextLine(Hex("E9FBD9FB"), 4);
+    QTest::newRow("empty") << "" << kEmptyTextLine << kEmptyTextLine;
+}
+
+// Line 6 holds the address up to its first at sign, with the length of the whole
+// address; line 7 the whole address.
+void TestMessageFiles::senderNameLine()
+{
+    QFETCH(QString, sender);
+    QFETCH(QByteArray, nameLine);
+    QFETCH(QByteArray, addressLine);
+    EmailSettings s = ManualEmail();
+    s.SenderEmail = sender;
+    const QByteArray file = *ComposeEmailSetupFile(s);
+    QCOMPARE(LineOf(file, 6), nameLine);
+    QCOMPARE(LineOf(file, 7), addressLine);
+    QCOMPARE(file.sliced(834, 4), BigEndian32(ByteSum(file.first(780))));
+}
+
+void TestMessageFiles::senderNameLineOfLongNamePart()
+{
+    const QByteArray name(60, 'a');
+    const QByteArray fifty = QByteArray(50, char(0xE9));
+    QCOMPARE(ComposeSenderNameLine(name), TextLine(fifty, 60));
+    QCOMPARE(ComposeSenderNameLine(name + "@cd.ef"), TextLine(fifty, 66));
+    // The length byte counts modulo 256, like a text line's.
+    QCOMPARE(ComposeSenderNameLine(QByteArray(300, 'a')), TextLine(fifty, 300 % 256));
+}
+
+void TestMessageFiles::portScrambledAsText()
+{
+    EmailSettings s = ManualEmail();
+    s.SmtpPort = QStringLiteral("25");
+    QCOMPARE(LineOf(*ComposeEmailSetupFile(s), 5), TextLine(Hex("DCAC"), 2));
+}
+
+void TestMessageFiles::unwritableTextRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("mms Cyrillic letter") << "mms" << "e-mail 1" << QString::fromUtf8("ж@example.org")
+                                         << QString::fromUtf8("ж");
+    QTest::newRow("mms tab") << "mms" << "URL" << "http://mms\t" << "U+0009";
+    QTest::newRow("mms euro sign") << "mms" << "mobile 2" << QString::fromUtf8("0171 €") << QString::fromUtf8("€");
+    QTest::newRow("email euro sign") << "email" << "sender password" << QString::fromUtf8("1000€")
+                                     << QString::fromUtf8("€");
+    QTest::newRow("email Cyrillic letter") << "email" << "sender e-mail" << QString::fromUtf8("иван@mail.ru")
+                                           << QString::fromUtf8("и");
+    QTest::newRow("email line feed") << "email" << "APN" << "internet\n" << "U+000a";
+}
+
+// Nothing is written rather than a text the camera would misread.
+void TestMessageFiles::unwritableTextRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameOf(kind));
+    std::optional<QByteArray> composed;
+    QString error;
+    QVERIFY(!WriteWithText(kind, field, text, path, &composed, &error));
+    QVERIFY(!composed);
+    QVERIFY2(error.contains(field) && error.contains(named, Qt::CaseInsensitive), qPrintable(error));
+    QVERIFY(FolderEntries(dir).isEmpty());
+}
+
+void TestMessageFiles::textLinesWhateverTheTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("empty") << "" << kEmptyTextLine;
+    QTest::newRow("Latin-1 letters pass as their byte") << QString::fromUtf8("café") << TextLine(Hex("C9E999E9"), 4);
+    QTest::newRow("50 characters") << QString(50, u'a') << TextLine(QByteArray(50, char(0xE9)), 50);
+    QTest::newRow("51st character left out") << QString(50, u'a') + u'z' << TextLine(QByteArray(50, char(0xE9)), 51);
+    QTest::newRow("length modulo 256") << QString(300, u'a') << TextLine(QByteArray(50, char(0xE9)), 300 % 256);
+}
+
+// The same text in every text field, written to disk: every line has its layout and the
+// file its size and a checksum over what precedes the final line.
+void TestMessageFiles::textLinesWhateverTheTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    MmsSettings mms = ManualMms();
+    for (QString *field : {&mms.Url, &mms.Apn, &mms.Gateway, &mms.Port, &mms.Account, &mms.Password})
+        *field = text;
+    for (int i = 0; i < 4; ++i)
+        mms.Mobile[i] = mms.Email[i] = text;
+    const QString mmsPath = dir.filePath(kMmsSetupFileName);
+    QVERIFY(WriteMmsSetupFile(mmsPath, mms));
+    const QByteArray mmsFile = ReadAll(mmsPath);
+    QCOMPARE(mmsFile.size(), kMmsSetupFileSize);
+    for (int i = 1; i <= 14; ++i)
+        QCOMPARE(LineOf(mmsFile, i), line);
+    QCOMPARE(mmsFile.sliced(954, 4), BigEndian32(ByteSum(mmsFile.first(900))));
+
+    EmailSettings email = ManualEmail();
+    for (QString *field : {&email.Apn, &email.Account, &email.Password, &email.SmtpServer, &email.SmtpPort,
+                           &email.SenderEmail, &email.SenderPassword})
+        *field = text;
+    for (int i = 0; i < 4; ++i)
+        email.Email[i] = text;
+    const QString emailPath = dir.filePath(kEmailSetupFileName);
+    QVERIFY(WriteEmailSetupFile(emailPath, email));
+    const QByteArray emailFile = ReadAll(emailPath);
+    QCOMPARE(emailFile.size(), kEmailSetupFileSize);
+    for (int i = 1; i <= 12; ++i) // the sender name line too: the address has no at sign
+        QCOMPARE(LineOf(emailFile, i), line);
+    QCOMPARE(emailFile.sliced(834, 4), BigEndian32(ByteSum(emailFile.first(780))));
+}
+
+void TestMessageFiles::replacesLongerFile_data() { AddKindRows(); }
+
+void TestMessageFiles::replacesLongerFile()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameOf(kind));
+    QVERIFY(WriteBytes(path, QByteArray(2000, 'x')));
+    std::optional<QByteArray> composed;
+    QString error;
+    QVERIFY2(WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "SMTP server", "25", path, &composed,
+                           &error),
+             qPrintable(error));
+    QCOMPARE(ReadAll(path), *composed);
+    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+}
+
+void TestMessageFiles::readOnlyFileRefused_data() { AddKindRows(); }
+
+// Refused even for an administrator, who could write it: read-only is the user's choice.
+void TestMessageFiles::readOnlyFileRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(FileNameOf(kind));
+    const QByteArray old("locked settings");
+    QVERIFY(WriteBytes(path, old));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+
+    std::optional<QByteArray> composed;
+    QString error;
+    QVERIFY(!WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "SMTP server", "25", path, &composed,
+                           &error));
+    QVERIFY(composed);
+    QVERIFY2(!error.isEmpty(), "a failed write says why");
+    QCOMPARE(ReadAll(path), old);
+    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+}
+
+QTEST_APPLESS_MAIN(TestMessageFiles)
+#include "TestMessageFiles.moc"
