@@ -34,11 +34,14 @@ sanitize-build: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DMMS_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
+# Opens the desktop program; without a display, says how to use the command-line
+# companion instead.
 run: build
-	@dir=$$(mktemp -d); \
-	$(BUILD_DIR)/cli/mms-setup-cli camera --out "$$dir" && \
-	echo "Example: $$dir/CAMERASETUP.dat, decoded:" && \
-	$(BUILD_DIR)/cli/mms-setup-cli inspect "$$dir/CAMERASETUP.dat"
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display to open mms-setup on; use the command-line companion instead, e.g. $(BUILD_DIR)/cli/mms-setup-cli camera --out DIR"; \
+	else \
+	  $(BUILD_DIR)/app/mms-setup; \
+	fi
 
 test: build sanitize-build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Program.h"
+
+#include <QComboBox>
+#include <QWidget>
+
+#include <memory>
+
+// A fresh set of the program's six windows, made and shown as the program does at
+// start-up; the application is prepared once per test program.
+class FormsFixture {
+public:
+    FormsFixture();
+    ~FormsFixture();
+
+private:
+    std::unique_ptr<FormSet> m_forms;
+};
+
+// The control of that name in the window; a missing control ends the test program,
+// as every later step would fail with it.
+template <typename Control = QWidget>
+Control *Find(const QWidget *window, const char *name)
+{
+    auto *control = window->findChild<Control *>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("%s has no %s", window->metaObject()->className(), name);
+    return control;
+}
+
+// Presses the named button with the mouse.
+void Click(const QWidget *window, const char *buttonName);
+// Picks an entry as the user does: the list moves and reports the pick.
+void Pick(QComboBox *box, int index);

@@ -1,0 +1,87 @@
+// ui-snapshots DIR: writes a PNG of every window as it looks when it is first shown,
+// driven through the same buttons a user presses. Renders off screen unless
+// QT_QPA_PLATFORM says otherwise.
+#include "Program.h"
+#include "TForm_SaveParamsResult.h"
+#include "TForm_SelectSavePath.h"
+#include "TMMSMainForm.h"
+#include "TMMSSetupForm.h"
+#include "TSMTPSetupForm.h"
+#include "TSystemSetupForm.h"
+
+#include "CameraSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+void Click(QWidget *window, const char *buttonName)
+{
+    window->findChild<QPushButton *>(QString::fromLatin1(buttonName))->click();
+    QApplication::processEvents();
+}
+
+bool Snap(QWidget *window, const QDir &folder, const char *fileName)
+{
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(fileName));
+    const bool saved = window->grab().save(path, "PNG");
+    QTextStream(saved ? stdout : stderr) << (saved ? "wrote " : "cannot write ") << path << Qt::endl;
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("Usage: ui-snapshots DIR\n", stderr);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    PrepareApplication();
+    const FormSet forms;
+    QTemporaryDir saveFolder;
+    bool ok = true;
+
+    g_forms.MMSMainForm->show();
+    ok &= Snap(g_forms.MMSMainForm, folder, "main-window.png");
+
+    Click(g_forms.MMSMainForm, "Button_Camera_Setup");
+    ok &= Snap(g_forms.SystemSetupForm, folder, "camera-dialog.png");
+    Click(g_forms.SystemSetupForm, "Button_Select");
+    ok &= Snap(g_forms.Form_SelectSavePath, folder, "save-location.png");
+    Click(g_forms.Form_SelectSavePath, "Button_Cancel");
+
+    g_forms.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(saveFolder.path()));
+    Click(g_forms.SystemSetupForm, "Button_Generate");
+    ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-generated.png");
+    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
+    QFile::setPermissions(saveFolder.filePath(QString::fromLatin1(kCameraSetupFileName)), QFile::ReadOwner);
+    Click(g_forms.SystemSetupForm, "Button_Generate");
+    ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-failed.png");
+    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
+    Click(g_forms.SystemSetupForm, "Button_Exit");
+
+    Click(g_forms.MMSMainForm, "Button_MMS_Setup");
+    ok &= Snap(g_forms.MMSSetupForm, folder, "mms-dialog.png");
+    Click(g_forms.MMSSetupForm, "Button_Exit");
+    Click(g_forms.MMSMainForm, "Button_Smtp_Setup");
+    ok &= Snap(g_forms.SMTPSetupForm, folder, "email-dialog.png");
+    return ok ? 0 : 1;
+}

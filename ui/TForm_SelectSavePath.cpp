@@ -1,0 +1,331 @@
+#include "TForm_SelectSavePath.h"
+
+#include "FormLook.h"
+#include "Program.h"
+#include "TMMSMainForm.h"
+#include "TMMSSetupForm.h"
+#include "TSMTPSetupForm.h"
+#include "TSystemSetupForm.h"
+
+#include "StringCatalogue.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStorageInfo>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr QSize kWindowSize(366, 354);
+constexpr int kFontPixels = 13;
+constexpr QRect kDriveComboBox(22, 22, 314, 22);
+constexpr QRect kDirectoryListBox(22, 59, 314, 198);
+constexpr QRect kButtonExit(54, 278, 97, 25);
+constexpr QRect kButtonCancel(206, 278, 97, 25);
+
+// What the folder list's entries carry besides their text.
+constexpr int kFolderPathRole = Qt::UserRole;   // absolute path, "/" separators
+constexpr int kFolderDepthRole = Qt::UserRole + 1; // 0 for a root
+constexpr int kEntryHeight = 16;
+constexpr int kIndentPerLevel = 10;
+
+// Indents each folder by its depth below the root, so the list reads as a path
+// followed by the open folder's subfolders.
+class FolderEntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() + index.data(kFolderDepthRole).toInt() * kIndentPerLevel);
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kEntryHeight};
+    }
+};
+
+Qt::CaseSensitivity PathCase()
+{
+#ifdef Q_OS_WIN
+    return Qt::CaseInsensitive;
+#else
+    return Qt::CaseSensitive;
+#endif
+}
+
+bool IsInside(const QString &folder, const QString &root)
+{
+    const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+    return folder.compare(root, PathCase()) == 0 || folder.startsWith(prefix, PathCase());
+}
+
+// Drives on Windows; elsewhere the mounted volumes that hold files: the root, disks
+// and cards, not the kernel's pseudo file systems nor single files mounted into
+// containers.
+bool IsListedVolume(const QStorageInfo &volume)
+{
+    if (!volume.isValid())
+        return false;
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return volume.isRoot()
+        || (volume.device().startsWith("/dev/") && volume.fileSystemType() != "squashfs"
+            && QFileInfo(volume.rootPath()).isDir());
+#endif
+}
+
+bool IsRemovable(const QStorageInfo &volume)
+{
+#if defined(Q_OS_WIN)
+    const QString root = QDir::toNativeSeparators(volume.rootPath());
+    return GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16())) == DRIVE_REMOVABLE;
+#elif defined(Q_OS_LINUX)
+    // sysfs flags the whole disk; a partition's folder lies inside its disk's.
+    const QString device = QFileInfo(QString::fromLocal8Bit(volume.device())).canonicalFilePath();
+    const QString blockLink = QStringLiteral("/sys/class/block/") + QFileInfo(device).fileName();
+    const QString block = QFileInfo(blockLink).canonicalFilePath();
+    if (device.isEmpty() || block.isEmpty())
+        return false;
+    for (const QString &folder : {block, QFileInfo(block).path()}) {
+        QFile flag(folder + QStringLiteral("/removable"));
+        if (flag.open(QIODevice::ReadOnly))
+            return flag.readAll().trimmed() == "1";
+    }
+    return false;
+#else
+    Q_UNUSED(volume);
+    return false;
+#endif
+}
+
+// The root as the user reads it, the volume's name, and what sets it apart.
+QString DriveText(const QStorageInfo &volume)
+{
+    const QString root = QDir::toNativeSeparators(volume.rootPath());
+    QString text = root;
+    const QString name = volume.name();
+    if (!name.isEmpty() && name != root)
+        text += QStringLiteral("  [%1]").arg(name);
+    if (IsRemovable(volume))
+        text += QStringLiteral(" (removable)");
+    if (volume.isReadOnly())
+        text += QStringLiteral(" (read-only)");
+    return text;
+}
+
+QString FolderEntryText(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name; // a root has no name
+}
+
+} // namespace
+
+TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QWidget(parent)
+{
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::Standard, true);
+    CreateControls();
+    ConnectHandlers();
+}
+
+void TForm_SelectSavePath::CreateControls()
+{
+    DriveComboBox_Mid = MakeComboBox(this, "DriveComboBox_Mid", kDriveComboBox);
+    DirectoryListBox_Mid = new QListWidget(this);
+    DirectoryListBox_Mid->setObjectName(QStringLiteral("DirectoryListBox_Mid"));
+    DirectoryListBox_Mid->setGeometry(kDirectoryListBox);
+    DirectoryListBox_Mid->setItemDelegate(new FolderEntryDelegate(DirectoryListBox_Mid));
+    DirectoryListBox_Mid->setUniformItemSizes(true);
+    DirectoryListBox_Mid->setIconSize(QSize(kEntryHeight, kEntryHeight));
+    DirectoryListBox_Mid->installEventFilter(this);
+    Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
+    Button_Cancel = MakeButton(this, "Button_Cancel", kButtonCancel);
+}
+
+void TForm_SelectSavePath::ConnectHandlers()
+{
+    connect(Button_Exit, &QPushButton::clicked, this, &TForm_SelectSavePath::Button_ExitClick);
+    connect(Button_Cancel, &QPushButton::clicked, this, &TForm_SelectSavePath::Button_CancelClick);
+    connect(DriveComboBox_Mid, &QComboBox::activated, this, &TForm_SelectSavePath::DriveComboBox_MidChange);
+    // Not `itemActivated`: where the desktop activates on a single click, highlighting
+    // would open the folder.
+    connect(DirectoryListBox_Mid, &QListWidget::itemDoubleClicked, this,
+            &TForm_SelectSavePath::DirectoryListBox_MidDblClick);
+}
+
+QString TForm_SelectSavePath::CurrentFolder() const
+{
+    return QDir::toNativeSeparators(m_currentFolder);
+}
+
+// Drives come and go (a card is put in), so the chooser is filled at every show.
+void TForm_SelectSavePath::FillDriveChooser()
+{
+    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    volumes.removeIf([](const QStorageInfo &volume) { return !IsListedVolume(volume); });
+    std::sort(volumes.begin(), volumes.end(),
+              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
+    DriveComboBox_Mid->clear();
+    for (const QStorageInfo &volume : volumes)
+        DriveComboBox_Mid->addItem(DriveText(volume), volume.rootPath());
+}
+
+// The drive whose root is the longest one holding the folder.
+int TForm_SelectSavePath::DriveIndexFor(const QString &folder) const
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < DriveComboBox_Mid->count(); ++i) {
+        const QString root = DriveComboBox_Mid->itemData(i).toString();
+        if (IsInside(folder, root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    return best;
+}
+
+// Makes an existing, readable folder the open one; anything else leaves the list as it is.
+bool TForm_SelectSavePath::OpenFolder(const QString &path)
+{
+    const QFileInfo folder(QDir::fromNativeSeparators(path));
+    if (path.isEmpty() || !folder.isDir() || !folder.isReadable())
+        return false;
+    m_currentFolder = QDir::cleanPath(folder.absoluteFilePath());
+    const int drive = DriveIndexFor(m_currentFolder);
+    DriveComboBox_Mid->setCurrentIndex(drive);
+    if (drive >= 0)
+        m_driveFolders[DriveComboBox_Mid->itemData(drive).toString()] = m_currentFolder;
+    ShowFolderList();
+    return true;
+}
+
+// The folder shown before if it still exists, else the initial save folder, else the root.
+void TForm_SelectSavePath::ReopenAnExistingFolder()
+{
+    for (const QString &candidate : {m_currentFolder, InitialSaveFolder(), QDir::rootPath()}) {
+        if (OpenFolder(candidate))
+            return;
+    }
+}
+
+// The path from the root down to the open folder, then the open folder's subfolders;
+// the open folder is highlighted.
+void TForm_SelectSavePath::ShowFolderList()
+{
+    QStringList path;
+    for (QDir dir(m_currentFolder);;) {
+        path.prepend(dir.absolutePath());
+        if (!dir.cdUp())
+            break;
+    }
+    DirectoryListBox_Mid->clear();
+    const auto addEntry = [this](const QString &folder, int depth, QStyle::StandardPixmap icon) {
+        auto *entry = new QListWidgetItem(style()->standardIcon(icon), FolderEntryText(folder), DirectoryListBox_Mid);
+        entry->setData(kFolderPathRole, folder);
+        entry->setData(kFolderDepthRole, depth);
+    };
+    for (int depth = 0; depth < path.size(); ++depth)
+        addEntry(path[depth], depth, QStyle::SP_DirOpenIcon);
+    const QFileInfoList subfolders =
+        QDir(m_currentFolder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &subfolder : subfolders)
+        addEntry(subfolder.absoluteFilePath(), int(path.size()), QStyle::SP_DirClosedIcon);
+    DirectoryListBox_Mid->setCurrentRow(int(path.size()) - 1);
+}
+
+void TForm_SelectSavePath::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        CentreOver(this, g_forms.MMSMainForm);
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DirectoryListBox_Mid && event->type() == QEvent::KeyPress
+        && DirectoryListBox_MidKeyPress(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every caller starts at the MMS dialog's folder.
+void TForm_SelectSavePath::FormShow()
+{
+    DirectoryListBox_Mid->setSelectionMode(QAbstractItemView::SingleSelection);
+    FillDriveChooser();
+    if (!OpenFolder(g_forms.MMSSetupForm->SavePathEdit()->text()))
+        ReopenAnExistingFolder();
+    Button_Exit->setText(CatalogueString(g_shared.LanguageIndex, 108));
+    Button_Cancel->setText(CatalogueString(g_shared.LanguageIndex, 109));
+}
+
+// OK: the field of the dialog whose Select opened this one receives the open folder,
+// even when that dialog has been closed or has generated since.
+void TForm_SelectSavePath::Button_ExitClick()
+{
+    QLineEdit *target = nullptr;
+    switch (g_shared.SaveLocationSelector) {
+    case kSaveForCamera:
+        target = g_forms.SystemSetupForm->SavePathEdit();
+        break;
+    case kSaveForMms:
+        target = g_forms.MMSSetupForm->SavePathEdit();
+        break;
+    case kSaveForEmail:
+        target = g_forms.SMTPSetupForm->SavePathEdit();
+        break;
+    }
+    if (target)
+        target->setText(CurrentFolder());
+    close();
+}
+
+void TForm_SelectSavePath::Button_CancelClick()
+{
+    close();
+}
+
+// A drive opens at the folder it had open last; a drive that cannot be read (an empty
+// card reader) leaves everything as it was.
+void TForm_SelectSavePath::DriveComboBox_MidChange(int index)
+{
+    const QString root = DriveComboBox_Mid->itemData(index).toString();
+    if (!OpenFolder(m_driveFolders.value(root, root)) && !OpenFolder(root))
+        DriveComboBox_Mid->setCurrentIndex(DriveIndexFor(m_currentFolder));
+}
+
+void TForm_SelectSavePath::DirectoryListBox_MidDblClick(QListWidgetItem *item)
+{
+    OpenFolder(item->data(kFolderPathRole).toString());
+}
+
+// Enter opens the highlighted entry, as a double-click does.
+bool TForm_SelectSavePath::DirectoryListBox_MidKeyPress(const QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    if (const QListWidgetItem *entry = DirectoryListBox_Mid->currentItem())
+        OpenFolder(entry->data(kFolderPathRole).toString());
+    return true;
+}

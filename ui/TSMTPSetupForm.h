@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+// The e-mail settings dialog. So far it holds the save folder with its Select button and
+// Exit; the e-mail settings themselves are still to come.
+class TSMTPSetupForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSMTPSetupForm(QWidget *parent = nullptr);
+
+    // The save folder, which the save-location dialog fills and starts from.
+    QLineEdit *SavePathEdit() const { return Edit_SavePath; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Event handlers
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Button_SelectClick();
+    void Button_ExitClick();
+
+    QPushButton *Button_Select = nullptr;
+    QLineEdit *Edit_SavePath = nullptr;
+    QPushButton *Button_Exit = nullptr;
+};

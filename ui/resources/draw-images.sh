@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Draws the program's own logo (logo.jpg, 562x210: twice the logo box, for sharp
+# high-DPI display) and window icon (icon.png, 128x128) with ImageMagick 6.
+# The pictures are committed; run this only to change them.
+set -euo pipefail
+cd "$(dirname "$0")"
+navy='rgb(24,52,96)'
+lens='rgb(70,130,205)'
+glint='rgb(235,245,255)'
+flash='rgb(250,210,90)'
+fonts=/usr/share/fonts/truetype/liberation2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Radio waves: stroked circles around the antenna tip, cut to a wedge opening right
+# (ImageMagick closes partial arcs with a chord, so they are masked instead).
+waves() { # size cx cy reach width radius...
+    local size=$1 cx=$2 cy=$3 reach=$4 width=$5 circles=()
+    shift 5
+    for r in "$@"; do circles+=(-draw "circle $cx,$cy $((cx + r)),$cy"); done
+    convert -size "$size" xc:none -stroke "$navy" -strokewidth "$width" -fill none "${circles[@]}" \
+        \( -size "$size" xc:none -fill white \
+           -draw "polygon $cx,$cy $((cx + reach)),$((cy - reach)) $((cx + reach)),$((cy + reach))" \) \
+        -compose DstIn -composite "$tmp/waves.png"
+}
+
+waves 562x210 160 42 60 5 15 26 37
+convert -size 562x210 xc:'rgb(166,202,240)' \
+    -fill "$navy" -draw "roundrectangle 28,78 178,182 16,16" -draw "roundrectangle 52,64 104,86 6,6" \
+    -fill white -draw "circle 96,130 96,92" -fill "$lens" -draw "circle 96,130 96,102" \
+    -fill "$navy" -draw "circle 96,130 96,114" -fill "$glint" -draw "circle 89,123 89,118" \
+    -fill "$flash" -draw "roundrectangle 140,92 164,106 3,3" \
+    -fill "$navy" -stroke "$navy" -strokewidth 6 -draw "line 160,80 160,46" \
+    -strokewidth 1 -draw "circle 160,42 160,35" \
+    "$tmp/waves.png" -compose Over -composite \
+    -stroke none -fill "$navy" -font "$fonts/LiberationSans-Bold.ttf" -pointsize 54 \
+    -draw "text 222,124 'MMS SETUP'" \
+    -fill 'rgb(40,84,150)' -font "$fonts/LiberationSans-Regular.ttf" -pointsize 19 \
+    -draw "text 225,160 'settings for cellular trail cameras'" \
+    -quality 92 logo.jpg
+
+waves 128x128 98 24 42 6 10 20
+convert -size 128x128 xc:none \
+    -fill "$navy" -draw "roundrectangle 4,46 124,124 14,14" -draw "roundrectangle 22,36 58,52 5,5" \
+    -fill white -draw "circle 56,86 56,56" -fill "$lens" -draw "circle 56,86 56,64" \
+    -fill "$navy" -draw "circle 56,86 56,74" -fill "$glint" -draw "circle 50,80 50,76" \
+    -fill "$flash" -draw "roundrectangle 94,58 114,70 3,3" \
+    -fill "$navy" -stroke "$navy" -strokewidth 6 -draw "line 98,48 98,28" \
+    -strokewidth 1 -draw "circle 98,24 98,18" \
+    "$tmp/waves.png" -compose Over -composite \
+    -strip icon.png
