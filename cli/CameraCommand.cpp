@@ -62,14 +62,7 @@ void ReadClock(const QCommandLineParser &parser, CameraSettings &s)
             throw UsageError(QStringLiteral("--clock must be now or a time as YYYY-MM-DDTHH:MM:SS, not \"%1\"")
                                  .arg(value));
     }
-    const QDate date = clock.date();
-    const QTime time = clock.time();
-    s.Year = uint16_t(date.year());
-    s.Month = uint8_t(date.month());
-    s.Day = uint8_t(date.day());
-    s.Hour = uint8_t(time.hour());
-    s.Minute = uint8_t(time.minute());
-    s.Second = uint8_t(time.second());
+    SetCameraClock(s, clock);
 }
 
 void ReadSerial(const QCommandLineParser &parser, CameraSettings &s)

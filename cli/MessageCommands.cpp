@@ -103,6 +103,13 @@ struct OperatorChoice {
     QString name;
 };
 
+// What the mms and email commands share: the header and the operator.
+struct MessageOptions {
+    ConnectionMode mode = ConnectionMode::Auto;
+    SendingHeader header;
+    OperatorChoice choice;
+};
+
 template <typename Params>
 OperatorChoice OperatorFrom(const QCommandLineParser &parser, ConnectionMode mode,
                             const OperatorCatalogue<Params> &catalogue)
@@ -132,6 +139,22 @@ void RefusePositionals(const QCommandLineParser &parser, const QString &command)
         throw UsageError(QStringLiteral("%1 takes no file names; use --out DIR").arg(command));
 }
 
+// Parses the arguments of mms or email once their own text options are added.
+template <typename Params>
+MessageOptions ParseMessageOptions(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
+                                   const QStringList &manualOnly, const OperatorCatalogue<Params> &catalogue)
+{
+    parser.addOption(OutOption());
+    ParseOrThrow(parser, arguments);
+    RefusePositionals(parser, command);
+    MessageOptions options;
+    options.mode = ModeOption(parser);
+    options.header = HeaderFrom(parser);
+    RefuseInAutoMode(parser, options.mode, manualOnly);
+    options.choice = OperatorFrom(parser, options.mode, catalogue);
+    return options;
+}
+
 // Composing can still refuse what the options let through; that is a usage error too.
 int EmitComposed(const QCommandLineParser &parser, const char *fileName, const std::optional<QByteArray> &composed,
                  const QString &error)
@@ -155,17 +178,14 @@ int RunMmsCommand(const QStringList &arguments)
         "defaults are those of the MMS dialog. --url .. --password are for manual mode."));
     AddHeaderOptions(parser);
     AddTextOptions(parser, connection + mobiles + emails);
-    parser.addOption(OutOption());
-    ParseOrThrow(parser, arguments);
-    RefusePositionals(parser, QStringLiteral("mms"));
+    const MessageOptions options =
+        ParseMessageOptions(parser, arguments, QStringLiteral("mms"), connection, MmsCatalogue());
 
     MmsSettings s;
-    s.Mode = ModeOption(parser);
-    s.Header = HeaderFrom(parser);
-    RefuseInAutoMode(parser, s.Mode, connection);
-    const OperatorChoice choice = OperatorFrom(parser, s.Mode, MmsCatalogue());
-    s.Country = choice.country;
-    s.Operator = choice.name;
+    s.Mode = options.mode;
+    s.Header = options.header;
+    s.Country = options.choice.country;
+    s.Operator = options.choice.name;
     QString *const connectionFields[] = {&s.Url, &s.Apn, &s.Gateway, &s.Port, &s.Account, &s.Password};
     for (int i = 0; i < connection.size(); ++i)
         *connectionFields[i] = TextOption(parser, connection[i]);
@@ -194,17 +214,14 @@ int RunEmailCommand(const QStringList &arguments)
         "unless they are given."));
     AddHeaderOptions(parser);
     AddTextOptions(parser, gprs + QStringList{server, port, sender, senderPassword} + emails);
-    parser.addOption(OutOption());
-    ParseOrThrow(parser, arguments);
-    RefusePositionals(parser, QStringLiteral("email"));
+    const MessageOptions options =
+        ParseMessageOptions(parser, arguments, QStringLiteral("email"), gprs, EmailCatalogue());
 
     EmailSettings s;
-    s.Mode = ModeOption(parser);
-    s.Header = HeaderFrom(parser);
-    RefuseInAutoMode(parser, s.Mode, gprs);
-    const OperatorChoice choice = OperatorFrom(parser, s.Mode, EmailCatalogue());
-    s.Country = choice.country;
-    s.Operator = choice.name;
+    s.Mode = options.mode;
+    s.Header = options.header;
+    s.Country = options.choice.country;
+    s.Operator = options.choice.name;
     s.Apn = TextOption(parser, gprs[0]);
     s.Account = TextOption(parser, gprs[1]);
     s.Password = TextOption(parser, gprs[2]);

@@ -46,6 +46,18 @@ void WriteCameraBlocks(SettingsFileWriter &writer, const CameraSettings &s)
 
 } // namespace
 
+void SetCameraClock(CameraSettings &s, const QDateTime &clock)
+{
+    const QDate date = clock.date();
+    const QTime time = clock.time();
+    s.Year = uint16_t(date.year());
+    s.Month = uint8_t(date.month());
+    s.Day = uint8_t(date.day());
+    s.Hour = uint8_t(time.hour());
+    s.Minute = uint8_t(time.minute());
+    s.Second = uint8_t(time.second());
+}
+
 QByteArray ComposeCameraSetupFile(const CameraSettings &settings)
 {
     return ComposeSettingsFile([&settings](SettingsFileWriter &writer) { WriteCameraBlocks(writer, settings); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -48,6 +49,9 @@ struct CameraSettings {
 
 inline constexpr int kCameraSetupFileSize = 59;
 inline constexpr const char *kCameraSetupFileName = "CAMERASETUP.dat";
+
+// Puts a date and time into the record's clock fields, to the second.
+void SetCameraClock(CameraSettings &settings, const QDateTime &clock);
 
 // The 59 bytes of CAMERASETUP.dat for a record.
 QByteArray ComposeCameraSetupFile(const CameraSettings &settings);

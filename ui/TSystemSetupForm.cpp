@@ -497,14 +497,7 @@ CameraSettings TSystemSetupForm::SettingsFromControls() const
     s.CyclingSave = at(ComboBox_CyclingSave);
     s.DateFormat = at(ComboBox_SetClock_DateFormat);
     // The clock captured at show, Get Time, date order or Default, not the time now.
-    const QDate date = m_capturedClock.date();
-    const QTime time = m_capturedClock.time();
-    s.Year = uint16_t(date.year());
-    s.Month = uint8_t(date.month());
-    s.Day = uint8_t(date.day());
-    s.Hour = uint8_t(time.hour());
-    s.Minute = uint8_t(time.minute());
-    s.Second = uint8_t(time.second());
+    SetCameraClock(s, m_capturedClock);
     s.IntervalOnOff = at(ComboBox_Interval_OnOff);
     s.IntervalMinute = at(ComboBox_Interval_Minute);
     s.IntervalSecond = at(ComboBox_Interval_Second);
