@@ -2,12 +2,13 @@
 // `inspect` reading back what `camera` writes.
 #include "CameraSettings.h"
 #include "SettingsFileWriter.h"
+#include "CliRunner.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,26 +17,6 @@ namespace {
 // The defaults with the dialog's reset clock; TestCameraFile pins these to the literal bytes.
 const QByteArray kWorkedExample = ComposeCameraSetupFile(CameraSettings());
 const QString kFixedClock = QStringLiteral("--clock 2012-01-01T00:00:00 ");
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult RunCli(const QStringList &arguments, const QString &workingFolder = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(MMS_SETUP_CLI), arguments);
-    CliResult result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 // `camera` with options separated by spaces, writing into `out` ("-": standard output;
 // empty: no --out at all).
@@ -46,19 +27,6 @@ QStringList Camera(const QString &options, const QString &out)
     if (!out.isEmpty())
         arguments << QStringLiteral("--out") << out;
     return arguments;
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
 }
 
 CliResult InspectJson(const QString &path)
@@ -223,7 +191,7 @@ void TestCliCamera::reportsAFailedWrite()
     const QString target = QDir(out).filePath(QString::fromLatin1(kCameraSetupFileName));
     const QByteArray oldContent("old settings");
     if (readOnlyFileThere) {
-        WriteFile(target, oldContent);
+        QVERIFY(WriteFile(target, oldContent));
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
     const CliResult result = RunCli(Camera(QString(), out));
@@ -309,7 +277,7 @@ void TestCliCamera::inspectRefusesDamagedFiles()
     QFETCH(bool, checksumOk);
     QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(kCameraSetupFileName));
-    WriteFile(path, content);
+    QVERIFY(WriteFile(path, content));
     const CliResult inspected = InspectJson(path);
     QCOMPARE(inspected.exitCode, 1);
     const QJsonObject report = Report(inspected);
@@ -326,8 +294,8 @@ void TestCliCamera::inspectExitsWithTheWorstStatus()
     const QString valid = folder.filePath(QStringLiteral("valid.dat"));
     const QString damaged = folder.filePath(QStringLiteral("damaged.dat"));
     const QString missing = folder.filePath(QStringLiteral("missing.dat"));
-    WriteFile(valid, kWorkedExample);
-    WriteFile(damaged, kWorkedExample.first(40));
+    QVERIFY(WriteFile(valid, kWorkedExample));
+    QVERIFY(WriteFile(damaged, kWorkedExample.first(40)));
 
     QCOMPARE(RunCli({QStringLiteral("inspect"), valid, damaged}).exitCode, 1);
     const CliResult unreadable = RunCli({QStringLiteral("inspect"), valid, missing, damaged});

@@ -2,6 +2,7 @@
 // that fills up during the write. The old file must survive every failure, and no
 // temporary file may be left beside it.
 #include "CameraSettings.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,19 +21,6 @@
 namespace {
 
 const QByteArray kOldContent = QByteArray("an older, longer settings file ").repeated(10);
-
-void WriteFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList Entries(const QString &folder)
 {
@@ -82,7 +70,7 @@ void TestSettingsFileWriter::writesNewAndReplacesOldFiles()
 {
     QFETCH(bool, oldFileThere);
     if (oldFileThere)
-        WriteFile(m_target, kOldContent);
+        QVERIFY(WriteFile(m_target, kOldContent));
     QString error;
     QVERIFY(WriteCameraSetupFile(m_target, CameraSettings(), &error));
     QVERIFY(error.isEmpty());
@@ -105,7 +93,7 @@ void TestSettingsFileWriter::refusesWhatCannotBeReplaced()
     switch (obstacle) {
     case Obstacle::ReadOnlyFile:
         // No write bit at all: refused even when the tests run as root.
-        WriteFile(m_target, kOldContent);
+        QVERIFY(WriteFile(m_target, kOldContent));
         QVERIFY(QFile::setPermissions(m_target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         break;
     case Obstacle::Folder:
@@ -140,7 +128,7 @@ void TestSettingsFileWriter::keepsTheOldFileWhenTheMediumFills_data()
 void TestSettingsFileWriter::keepsTheOldFileWhenTheMediumFills()
 {
     QFETCH(int, limit);
-    WriteFile(m_target, kOldContent);
+    QVERIFY(WriteFile(m_target, kOldContent));
 
     // The child reports through its exit status: 0 written, 1 refused with a reason,
     // 2 refused without one.
