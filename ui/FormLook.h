@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QFrame;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -61,6 +62,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, QRect geometry,
 QComboBox *MakeComboBox(QWidget *parent, const char *name, QRect geometry);
 QLineEdit *MakeEdit(QWidget *parent, const char *name, QRect geometry);
 QPushButton *MakeButton(QWidget *parent, const char *name, QRect geometry);
+QGroupBox *MakeGroupBox(QWidget *parent, const char *name, QRect geometry);
 // A panel with a lowered inner and outer bevel.
 QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry);
 

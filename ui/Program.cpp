@@ -46,6 +46,14 @@ FormSet::~FormSet()
     g_shared = {};
 }
 
+int RunProgram()
+{
+    PrepareApplication();
+    const FormSet forms;
+    g_forms.MMSMainForm->show();
+    return QApplication::exec();
+}
+
 QString InitialSaveFolder()
 {
 #ifdef Q_OS_WIN

@@ -53,6 +53,10 @@ inline Forms g_forms;
 
 // Sets the application title and the look; call once after creating the QApplication.
 void PrepareApplication();
+// The start-up sequence of mms-setup, after the QApplication exists: the title and the
+// look, the six windows, the main window shown, then the event loop until the program
+// ends. Returns the event loop's exit code.
+int RunProgram();
 
 // The six windows, created in start-up order: the main window first, so its FormCreate
 // runs before any other window exists. They live as long as this object; destroying it
