@@ -3,6 +3,7 @@
 #include "Program.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <memory>
@@ -33,3 +34,13 @@ Control *Find(const QWidget *window, const char *name)
 void Click(const QWidget *window, const char *buttonName);
 // Picks an entry as the user does: the list moves and reports the pick.
 void Pick(QComboBox *box, int index);
+// Picks the entry with that text; a missing entry fails the test.
+void PickText(QComboBox *box, const QString &text);
+QStringList ListItems(const QComboBox *box);
+// Types text as a keyboard would, one key press per character, whatever the character
+// (QTest::keyClicks passes only Latin-1).
+void Type(QWidget *widget, const QString &text);
+// Pastes text from the clipboard into the field.
+void Paste(QLineEdit *edit, const QString &text);
+// The colour a drop-down list or edit field is filled with.
+QColor BoxColour(const QWidget *box);

@@ -12,6 +12,7 @@
 #include "CameraSettings.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -27,6 +28,14 @@ void Click(QWidget *window, const char *buttonName)
 {
     window->findChild<QPushButton *>(QString::fromLatin1(buttonName))->click();
     QApplication::processEvents();
+}
+
+// Picks Manual in a message dialog's mode list, as a user does.
+void PickManualMode(QWidget *dialog)
+{
+    auto *mode = dialog->findChild<QComboBox *>(QStringLiteral("ComboBox_MMSMode"));
+    mode->setCurrentIndex(1);
+    emit mode->activated(1);
 }
 
 bool Snap(QWidget *window, const QDir &folder, const char *fileName)
@@ -80,8 +89,12 @@ int main(int argc, char *argv[])
 
     Click(g_forms.MMSMainForm, "Button_MMS_Setup");
     ok &= Snap(g_forms.MMSSetupForm, folder, "mms-dialog.png");
+    PickManualMode(g_forms.MMSSetupForm);
+    ok &= Snap(g_forms.MMSSetupForm, folder, "mms-dialog-manual.png");
     Click(g_forms.MMSSetupForm, "Button_Exit");
     Click(g_forms.MMSMainForm, "Button_Smtp_Setup");
     ok &= Snap(g_forms.SMTPSetupForm, folder, "email-dialog.png");
+    PickManualMode(g_forms.SMTPSetupForm);
+    ok &= Snap(g_forms.SMTPSetupForm, folder, "email-dialog-manual.png");
     return ok ? 0 : 1;
 }

@@ -4,39 +4,167 @@
 #include "Program.h"
 #include "TMMSMainForm.h"
 
+#include "MmsCatalogue.h"
 #include "StringCatalogue.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+
+#include <tuple>
 
 namespace {
 
 constexpr QSize kWindowSize(1080, 563);
 constexpr int kFontPixels = 13;
-constexpr int kBottomRowTop = 480;
-constexpr QRect kButtonSelect(20, kBottomRowTop, 100, 26);
-constexpr QRect kEditSavePath(130, kBottomRowTop + 2, 560, 22);
-constexpr QRect kButtonExit(952, kBottomRowTop - 2, 100, 30);
+constexpr SendingCaptions kCaptions = {90, 62, 66}; // "MMS Mode", "MMS Status", "MMS Number/Day"
+
+// The connection panel: six connection fields and Mobile 1 on the left, the other
+// seven recipients on the right.
+constexpr int kConnectionRows = 7;
+constexpr FieldGrid kConnectionGrid = {12, 37};
+constexpr int kConnectionPanelHeight =
+    2 * kConnectionGrid.Top + (kConnectionRows - 1) * kConnectionGrid.Pitch + kTextFieldHeight;
+
+QByteArray Numbered(const char *name, int n)
+{
+    return QByteArray(name) + QByteArray::number(n);
+}
 
 } // namespace
 
 TMMSSetupForm::TMMSSetupForm(QWidget *parent) : QWidget(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
-    Button_Select = MakeButton(this, "Button_Select", kButtonSelect);
-    Edit_SavePath = MakeEdit(this, "Edit_SavePath", kEditSavePath);
-    Edit_SavePath->setReadOnly(true);
-    PaintBoxGrey(Edit_SavePath);
-    Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
-    connect(Button_Select, &QPushButton::clicked, this, &TMMSSetupForm::Button_SelectClick);
-    connect(Button_Exit, &QPushButton::clicked, this, &TMMSSetupForm::Button_ExitClick);
+    CreateControls();
+    ConnectHandlers();
+    FilterSendingKeys(m_sending, this);
     FormCreate();
+}
+
+// Created top to bottom, each column of the connection panel downwards, which is also
+// the keyboard order.
+void TMMSSetupForm::CreateControls()
+{
+    GroupBox_MMS = MakeOuterGroupBox(this, "GroupBox_MMS");
+    m_sending = MakeSendingControls(GroupBox_MMS);
+
+    Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection",
+                                 {kPanelLeft, kOwnPartTop, kFullPanelWidth, kConnectionPanelHeight});
+    const auto field = [this](const char *label, const char *edit, int column, int row) {
+        return MakeTextField(Panel_Connection, label, edit, kConnectionGrid, column, row);
+    };
+    std::tie(Label_URL, Edit_URL) = field("Label_URL", "Edit_URL", 0, 0);
+    std::tie(Label_APN, Edit_APN) = field("Label_APN", "Edit_APN", 0, 1);
+    std::tie(Label_GateWay, Edit_GateWay) = field("Label_GateWay", "Edit_GateWay", 0, 2);
+    std::tie(Label_Port, Edit_Port) = field("Label_Port", "Edit_Port", 0, 3);
+    std::tie(Label_Account, Edit_Account) = field("Label_Account", "Edit_Account", 0, 4);
+    std::tie(Label_AccountPassword, Edit_AccountPassword) =
+        field("Label_AccountPassword", "Edit_AccountPassword", 0, 5);
+    for (int i = 0; i < 4; ++i) {
+        const int n = i + 1;
+        const bool first = i == 0;
+        std::tie(Label_Mobile[i], Edit_Mobile[i]) = MakeTextField(
+            Panel_Connection, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n), kConnectionGrid,
+            first ? 0 : 1, first ? kConnectionRows - 1 : i - 1);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const int n = i + 1;
+        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(
+            Panel_Connection, Numbered("Label_Email", n), Numbered("Edit_Email", n), kConnectionGrid, 1, i + 3);
+    }
+
+    m_saveRow = MakeSaveRow(GroupBox_MMS);
+}
+
+void TMMSSetupForm::ConnectHandlers()
+{
+    // `activated` comes only from the user's pick, so selecting in code runs no handler.
+    // The operator is read from its list at Generate: picking one changes nothing else.
+    connect(m_sending.ComboBox_MMSMode, &QComboBox::activated, this, &TMMSSetupForm::ComboBox_MMSModeChange);
+    connect(m_sending.ComboBox_Country, &QComboBox::activated, this, &TMMSSetupForm::ComboBox_CountryChange);
+    connect(m_sending.ComboBox_DailyReport_OnOff, &QComboBox::activated, this,
+            &TMMSSetupForm::ComboBox_DailyReport_OnOffChange);
+    connect(m_sending.Edit_MMSNumberPerDay, &QLineEdit::editingFinished, this,
+            &TMMSSetupForm::Edit_MMSNumberPerDayExit);
+    connect(m_saveRow.Button_Select, &QPushButton::clicked, this, &TMMSSetupForm::Button_SelectClick);
+    connect(m_saveRow.Button_Generate, &QPushButton::clicked, this, &TMMSSetupForm::Button_GenerateClick);
+    connect(m_saveRow.Button_Exit, &QPushButton::clicked, this, &TMMSSetupForm::Button_ExitClick);
+}
+
+void TMMSSetupForm::ApplyTexts()
+{
+    const int language = g_shared.LanguageIndex;
+    const auto text = [language](int number) { return CatalogueString(language, number); };
+    setWindowTitle(text(61));
+    GroupBox_MMS->setTitle(text(89));
+    ApplySendingTexts(m_sending, kCaptions, language);
+    Label_URL->setText(text(73));
+    Label_APN->setText(text(74));
+    Label_GateWay->setText(text(75));
+    Label_Port->setText(text(76));
+    Label_Account->setText(text(77));
+    Label_AccountPassword->setText(text(78));
+    for (int i = 0; i < 4; ++i) {
+        Label_Mobile[i]->setText(NumberedCaption(language, 69, i + 1));
+        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
+    }
+    ApplySaveRowTexts(m_saveRow, language);
+}
+
+// Either way every typed connection text and recipient is lost. Auto mode starts again
+// at the first country with its operators.
+void TMMSSetupForm::ApplyMode(ConnectionMode mode)
+{
+    ShowOperatorLists(m_sending, mode, MmsCatalogue().CountryNames(), g_shared.LanguageIndex);
+    ResetTextFields(ConnectionFields(), mode == ConnectionMode::Manual);
+    ResetTextFields(RecipientFields(), true);
+    if (mode == ConnectionMode::Auto)
+        ComboBox_CountryChange();
+}
+
+QList<QLineEdit *> TMMSSetupForm::ConnectionFields() const
+{
+    return {Edit_URL, Edit_APN, Edit_GateWay, Edit_Port, Edit_Account, Edit_AccountPassword};
+}
+
+QList<QLineEdit *> TMMSSetupForm::RecipientFields() const
+{
+    QList<QLineEdit *> fields(Edit_Mobile.begin(), Edit_Mobile.end());
+    fields.append(QList<QLineEdit *>(Edit_Email.begin(), Edit_Email.end()));
+    return fields;
+}
+
+MmsSettings TMMSSetupForm::SettingsFromControls() const
+{
+    MmsSettings s;
+    s.Mode = ModeFromControls(m_sending);
+    s.Header = HeaderFromControls(m_sending);
+    s.Country = m_sending.ComboBox_Country->currentText();
+    s.Operator = m_sending.ComboBox_Operator->currentText();
+    s.Url = Edit_URL->text();
+    s.Apn = Edit_APN->text();
+    s.Gateway = Edit_GateWay->text();
+    s.Port = Edit_Port->text();
+    s.Account = Edit_Account->text();
+    s.Password = Edit_AccountPassword->text();
+    for (int i = 0; i < 4; ++i) {
+        s.Mobile[i] = Edit_Mobile[i]->text();
+        s.Email[i] = Edit_Email[i]->text();
+    }
+    return s;
 }
 
 void TMMSSetupForm::showEvent(QShowEvent *event)
 {
+    // A spontaneous show is the window system restoring the window, not the program
+    // opening it.
     if (!event->spontaneous())
         FormShow();
     QWidget::showEvent(event);
@@ -48,18 +176,32 @@ void TMMSSetupForm::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+bool TMMSSetupForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool discard = watched == m_sending.Edit_MMSNumberPerDay ? Edit_MMSNumberPerDayKeyPress(key)
+                                                                        : ComboBox_MMSModeKeyPress(key);
+        if (discard)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TMMSSetupForm::FormCreate()
 {
-    Edit_SavePath->setText(InitialSaveFolder());
+    m_saveRow.Edit_SavePath->setText(InitialSaveFolder());
     CentreOnScreen(this);
 }
 
+// A complete reset: a dialog closed in Manual mode, on another country or with the
+// daily report On opens as on the first show.
 void TMMSSetupForm::FormShow()
 {
-    const int language = g_shared.LanguageIndex;
-    setWindowTitle(CatalogueString(language, 61));
-    Button_Select->setText(CatalogueString(language, 84));
-    Button_Exit->setText(CatalogueString(language, 87));
+    ApplyTexts();
+    SelectSendingDefaults(m_sending);
+    ApplyDailyReportRule(m_sending);
+    ApplyMode(ConnectionMode::Auto);
 }
 
 void TMMSSetupForm::FormClose()
@@ -67,9 +209,49 @@ void TMMSSetupForm::FormClose()
     g_forms.MMSMainForm->show();
 }
 
+void TMMSSetupForm::ComboBox_MMSModeChange()
+{
+    ApplyMode(ModeFromControls(m_sending));
+}
+
+void TMMSSetupForm::ComboBox_CountryChange()
+{
+    RebuildOperatorList(MmsCatalogue(), m_sending);
+}
+
+void TMMSSetupForm::ComboBox_DailyReport_OnOffChange()
+{
+    ApplyDailyReportRule(m_sending);
+}
+
+bool TMMSSetupForm::Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event)
+{
+    return IsRefusedNumberKey(event);
+}
+
+void TMMSSetupForm::Edit_MMSNumberPerDayExit()
+{
+    FillEmptyNumber(m_sending);
+}
+
+// Every list, the country and operator lists too, changes only by picking an item.
+bool TMMSSetupForm::ComboBox_MMSModeKeyPress(const QKeyEvent *event)
+{
+    return IsTypedCharacter(event);
+}
+
 void TMMSSetupForm::Button_SelectClick()
 {
     OpenSaveLocationDialog(kSaveForMms);
+}
+
+void TMMSSetupForm::Button_GenerateClick()
+{
+    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(kMmsSetupFileName));
+    FillEmptyNumber(m_sending);
+    QString failureReason;
+    const bool written = WriteMmsSetupFile(path, SettingsFromControls(), &failureReason);
+    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, failureReason);
 }
 
 void TMMSSetupForm::Button_ExitClick()

@@ -4,39 +4,181 @@
 #include "Program.h"
 #include "TMMSMainForm.h"
 
+#include "EmailCatalogue.h"
 #include "StringCatalogue.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+
+#include <tuple>
 
 namespace {
 
 constexpr QSize kWindowSize(1080, 579);
 constexpr int kFontPixels = 13;
-constexpr int kBottomRowTop = 496;
-constexpr QRect kButtonSelect(20, kBottomRowTop, 100, 26);
-constexpr QRect kEditSavePath(130, kBottomRowTop + 2, 560, 22);
-constexpr QRect kButtonExit(952, kBottomRowTop - 2, 100, 30);
+constexpr SendingCaptions kCaptions = {103, 104, 102}; // "SMTP Mode", "GPRS Status", "Email Number/Day"
+
+// Three group boxes below each other, each two rows of text fields high.
+// The first row keeps clear of the title, which stands above the frame.
+constexpr FieldGrid kGroupGrid = {28, 32};
+constexpr int kFieldGroupHeight = 92;
+constexpr int kFieldGroupPitch = 100;
+
+QRect FieldGroupRect(int index)
+{
+    return {kPanelLeft, kOwnPartTop + index * kFieldGroupPitch, kFullPanelWidth, kFieldGroupHeight};
+}
 
 } // namespace
 
 TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : QWidget(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
-    Button_Select = MakeButton(this, "Button_Select", kButtonSelect);
-    Edit_SavePath = MakeEdit(this, "Edit_SavePath", kEditSavePath);
-    Edit_SavePath->setReadOnly(true);
-    PaintBoxGrey(Edit_SavePath);
-    Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
-    connect(Button_Select, &QPushButton::clicked, this, &TSMTPSetupForm::Button_SelectClick);
-    connect(Button_Exit, &QPushButton::clicked, this, &TSMTPSetupForm::Button_ExitClick);
+    CreateControls();
+    ConnectHandlers();
+    FilterSendingKeys(m_sending, this);
     FormCreate();
+}
+
+// Created top to bottom and left to right, which is also the keyboard order.
+void TSMTPSetupForm::CreateControls()
+{
+    GroupBox_SMTP = MakeOuterGroupBox(this, "GroupBox_SMTP");
+    m_sending = MakeSendingControls(GroupBox_SMTP);
+
+    GroupBox_GprsSetting = MakeGroupBox(GroupBox_SMTP, "GroupBox_GprsSetting", FieldGroupRect(0));
+    std::tie(Label_APN, Edit_APN) = MakeTextField(GroupBox_GprsSetting, "Label_APN", "Edit_APN", kGroupGrid, 0, 0);
+    std::tie(Label_Account, Edit_Account) =
+        MakeTextField(GroupBox_GprsSetting, "Label_Account", "Edit_Account", kGroupGrid, 1, 0);
+    std::tie(Label_AccountPassword, Edit_AccountPassword) =
+        MakeTextField(GroupBox_GprsSetting, "Label_AccountPassword", "Edit_AccountPassword", kGroupGrid, 0, 1);
+
+    GroupBox_Sender = MakeGroupBox(GroupBox_SMTP, "GroupBox_Sender", FieldGroupRect(1));
+    std::tie(Label_SmtpServer, Edit_SmtpServer) =
+        MakeTextField(GroupBox_Sender, "Label_SmtpServer", "Edit_SmtpServer", kGroupGrid, 0, 0);
+    std::tie(Label_Port, Edit_Port) = MakeTextField(GroupBox_Sender, "Label_Port", "Edit_Port", kGroupGrid, 1, 0);
+    std::tie(Label_SenderEmail, Edit_SenderEmail) =
+        MakeTextField(GroupBox_Sender, "Label_SenderEmail", "Edit_SenderEmail", kGroupGrid, 0, 1);
+    // Shown in clear and held to 50 characters like every text: a longer password
+    // would reach the camera cut short.
+    std::tie(Label_SenderPassword, MaskEdit_SenderPassword) =
+        MakeTextField(GroupBox_Sender, "Label_SenderPassword", "MaskEdit_SenderPassword", kGroupGrid, 1, 1);
+
+    GroupBox_Recipients = MakeGroupBox(GroupBox_SMTP, "GroupBox_Recipients", FieldGroupRect(2));
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(GroupBox_Recipients, "Label_Email" + n,
+                                                                "Edit_Email" + n, kGroupGrid, i % 2, i / 2);
+    }
+
+    m_saveRow = MakeSaveRow(GroupBox_SMTP);
+}
+
+void TSMTPSetupForm::ConnectHandlers()
+{
+    // `activated` comes only from the user's pick, so selecting in code runs no handler.
+    connect(m_sending.ComboBox_MMSMode, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_MMSModeChange);
+    connect(m_sending.ComboBox_Country, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_CountryChange);
+    connect(m_sending.ComboBox_Operator, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_OperatorChange);
+    connect(m_sending.ComboBox_DailyReport_OnOff, &QComboBox::activated, this,
+            &TSMTPSetupForm::ComboBox_DailyReport_OnOffChange);
+    connect(m_sending.Edit_MMSNumberPerDay, &QLineEdit::editingFinished, this,
+            &TSMTPSetupForm::Edit_MMSNumberPerDayExit);
+    connect(m_saveRow.Button_Select, &QPushButton::clicked, this, &TSMTPSetupForm::Button_SelectClick);
+    connect(m_saveRow.Button_Generate, &QPushButton::clicked, this, &TSMTPSetupForm::Button_GenerateClick);
+    connect(m_saveRow.Button_Exit, &QPushButton::clicked, this, &TSMTPSetupForm::Button_ExitClick);
+}
+
+void TSMTPSetupForm::ApplyTexts()
+{
+    const int language = g_shared.LanguageIndex;
+    const auto text = [language](int number) { return CatalogueString(language, number); };
+    setWindowTitle(text(82));
+    GroupBox_SMTP->setTitle(text(105));
+    ApplySendingTexts(m_sending, kCaptions, language);
+    GroupBox_GprsSetting->setTitle(text(82));
+    Label_APN->setText(text(74));
+    Label_Account->setText(text(77));
+    Label_AccountPassword->setText(text(78));
+    GroupBox_Sender->setTitle(text(106));
+    Label_SmtpServer->setText(text(107));
+    Label_Port->setText(text(76));
+    Label_SenderEmail->setText(text(111));
+    Label_SenderPassword->setText(text(78));
+    GroupBox_Recipients->setTitle(text(95));
+    for (int i = 0; i < 4; ++i)
+        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
+    ApplySaveRowTexts(m_saveRow, language);
+}
+
+// Either way the typed GPRS texts and recipients are lost. The server, port and sender
+// belong to the mail account, not to the operator's connection, and keep their texts.
+// Auto mode starts again at the first country with its operators and its preset.
+void TSMTPSetupForm::ApplyMode(ConnectionMode mode)
+{
+    ShowOperatorLists(m_sending, mode, EmailCatalogue().CountryNames(), g_shared.LanguageIndex);
+    ResetTextFields(GprsFields(), mode == ConnectionMode::Manual);
+    ResetTextFields(RecipientFields(), true);
+    if (mode == ConnectionMode::Auto)
+        ComboBox_CountryChange();
+}
+
+// An operator with a known outgoing server fills server and port; any other leaves
+// both as they are.
+void TSMTPSetupForm::ApplySmtpPreset()
+{
+    const std::optional<SmtpPreset> preset = FindSmtpPreset(
+        MakeOperatorKey(m_sending.ComboBox_Country->currentText(), m_sending.ComboBox_Operator->currentText()));
+    if (!preset)
+        return;
+    Edit_SmtpServer->setText(QString::fromLatin1(preset->server));
+    Edit_Port->setText(QString::fromLatin1(preset->port));
+}
+
+QList<QLineEdit *> TSMTPSetupForm::GprsFields() const
+{
+    return {Edit_APN, Edit_Account, Edit_AccountPassword};
+}
+
+QList<QLineEdit *> TSMTPSetupForm::SenderFields() const
+{
+    return {Edit_SmtpServer, Edit_Port, Edit_SenderEmail, MaskEdit_SenderPassword};
+}
+
+QList<QLineEdit *> TSMTPSetupForm::RecipientFields() const
+{
+    return {Edit_Email.begin(), Edit_Email.end()};
+}
+
+EmailSettings TSMTPSetupForm::SettingsFromControls() const
+{
+    EmailSettings s;
+    s.Mode = ModeFromControls(m_sending);
+    s.Header = HeaderFromControls(m_sending);
+    s.Country = m_sending.ComboBox_Country->currentText();
+    s.Operator = m_sending.ComboBox_Operator->currentText();
+    s.Apn = Edit_APN->text();
+    s.Account = Edit_Account->text();
+    s.Password = Edit_AccountPassword->text();
+    s.SmtpServer = Edit_SmtpServer->text();
+    s.SmtpPort = Edit_Port->text();
+    s.SenderEmail = Edit_SenderEmail->text();
+    s.SenderPassword = MaskEdit_SenderPassword->text();
+    for (int i = 0; i < 4; ++i)
+        s.Email[i] = Edit_Email[i]->text();
+    return s;
 }
 
 void TSMTPSetupForm::showEvent(QShowEvent *event)
 {
+    // A spontaneous show is the window system restoring the window, not the program
+    // opening it.
     if (!event->spontaneous())
         FormShow();
     QWidget::showEvent(event);
@@ -48,18 +190,33 @@ void TSMTPSetupForm::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
+bool TSMTPSetupForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool discard = watched == m_sending.Edit_MMSNumberPerDay ? Edit_MMSNumberPerDayKeyPress(key)
+                                                                        : ComboBox_MMSModeKeyPress(key);
+        if (discard)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TSMTPSetupForm::FormCreate()
 {
-    Edit_SavePath->setText(InitialSaveFolder());
+    m_saveRow.Edit_SavePath->setText(InitialSaveFolder());
     CentreOnScreen(this);
 }
 
+// A complete reset: a dialog closed in Manual mode, on another country or with the
+// daily report On opens as on the first show, with the first operator's preset.
 void TSMTPSetupForm::FormShow()
 {
-    const int language = g_shared.LanguageIndex;
-    setWindowTitle(CatalogueString(language, 82));
-    Button_Select->setText(CatalogueString(language, 84));
-    Button_Exit->setText(CatalogueString(language, 87));
+    ApplyTexts();
+    SelectSendingDefaults(m_sending);
+    ApplyDailyReportRule(m_sending);
+    ResetTextFields(SenderFields(), true);
+    ApplyMode(ConnectionMode::Auto);
 }
 
 void TSMTPSetupForm::FormClose()
@@ -67,9 +224,55 @@ void TSMTPSetupForm::FormClose()
     g_forms.MMSMainForm->show();
 }
 
+void TSMTPSetupForm::ComboBox_MMSModeChange()
+{
+    ApplyMode(ModeFromControls(m_sending));
+}
+
+void TSMTPSetupForm::ComboBox_CountryChange()
+{
+    if (RebuildOperatorList(EmailCatalogue(), m_sending))
+        ApplySmtpPreset();
+}
+
+void TSMTPSetupForm::ComboBox_OperatorChange()
+{
+    ApplySmtpPreset();
+}
+
+void TSMTPSetupForm::ComboBox_DailyReport_OnOffChange()
+{
+    ApplyDailyReportRule(m_sending);
+}
+
+bool TSMTPSetupForm::Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event)
+{
+    return IsRefusedNumberKey(event);
+}
+
+void TSMTPSetupForm::Edit_MMSNumberPerDayExit()
+{
+    FillEmptyNumber(m_sending);
+}
+
+// Every list, the country and operator lists too, changes only by picking an item.
+bool TSMTPSetupForm::ComboBox_MMSModeKeyPress(const QKeyEvent *event)
+{
+    return IsTypedCharacter(event);
+}
+
 void TSMTPSetupForm::Button_SelectClick()
 {
     OpenSaveLocationDialog(kSaveForEmail);
+}
+
+void TSMTPSetupForm::Button_GenerateClick()
+{
+    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(kEmailSetupFileName));
+    FillEmptyNumber(m_sending);
+    QString failureReason;
+    const bool written = WriteEmailSetupFile(path, SettingsFromControls(), &failureReason);
+    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, failureReason);
 }
 
 void TSMTPSetupForm::Button_ExitClick()

@@ -1,0 +1,289 @@
+#include "MessageSetupParts.h"
+
+#include "StringCatalogue.h"
+
+#include <QAbstractItemView>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QValidator>
+
+namespace {
+
+// Positions in the lists.
+constexpr int kAutoPosition = 0;
+constexpr int kManualPosition = 1;
+constexpr int kStatus800x600 = 1;
+constexpr int kReportOffPosition = 1;
+
+// The outer group box leaves this much of the client area free around it.
+constexpr int kGroupLeft = 8;
+constexpr int kGroupTop = 4;
+constexpr int kGroupBottomGap = 8;
+
+// Rows of the upper part, in the outer group box.
+constexpr int kModeRowTop = 30;
+constexpr int kStatusPanelTop = 64;
+constexpr int kReportPanelTop = 116;
+constexpr int kPanelHeight = 40;
+constexpr int kHalfPanelWidth = 508;
+constexpr int kRightPanelLeft = kPanelLeft + kFullPanelWidth - kHalfPanelWidth;
+constexpr QRect kStatusPanel(kPanelLeft, kStatusPanelTop, kFullPanelWidth, kPanelHeight);
+constexpr QRect kReportPanel(kPanelLeft, kReportPanelTop, kHalfPanelWidth, kPanelHeight);
+constexpr QRect kCountryPanel(kRightPanelLeft, kReportPanelTop, kHalfPanelWidth, kPanelHeight);
+
+// Inside a panel: a caption, its box, then further captioned boxes to the right.
+constexpr int kLabelHeight = 16;
+constexpr int kBoxHeight = 22;
+constexpr int kLabelTop = (kPanelHeight - kLabelHeight) / 2;
+constexpr int kBoxTop = (kPanelHeight - kBoxHeight) / 2;
+constexpr int kCaptionLeft = 12;
+constexpr int kCaptionWidth = 100;
+constexpr int kBoxLeft = kCaptionLeft + kCaptionWidth + 4;
+constexpr int kChoiceWidth = 120;
+
+constexpr QRect PanelLabel(int left, int width)
+{
+    return {left, kLabelTop, width, kLabelHeight};
+}
+
+constexpr QRect PanelBox(int left, int width)
+{
+    return {left, kBoxTop, width, kBoxHeight};
+}
+
+constexpr QRect kModeLabel(kPanelLeft + kCaptionLeft, kModeRowTop + (kBoxHeight - kLabelHeight) / 2, kCaptionWidth,
+                           kLabelHeight);
+constexpr QRect kModeBox(kPanelLeft + kBoxLeft, kModeRowTop, kChoiceWidth, kBoxHeight);
+constexpr QRect kCaption = PanelLabel(kCaptionLeft, kCaptionWidth);
+constexpr QRect kChoiceBox = PanelBox(kBoxLeft, kChoiceWidth);
+// The sending panel, after the status: number per day and its note.
+constexpr QRect kNumberLabel = PanelLabel(280, 120);
+constexpr QRect kNumberBox = PanelBox(404, 40);
+constexpr QRect kNoteLabel = PanelLabel(460, 200);
+// The daily report panel, after the switch: the hour.
+constexpr QRect kReportSwitchBox = PanelBox(kBoxLeft, 80);
+constexpr QRect kHourLabel = PanelLabel(230, 40);
+constexpr QRect kHourBox = PanelBox(274, 64);
+// The country panel: two captioned lists wide enough for the longest names.
+constexpr QRect kCountryLabel = PanelLabel(kCaptionLeft, 60);
+constexpr QRect kCountryBox = PanelBox(76, 170);
+constexpr QRect kOperatorLabel = PanelLabel(262, 64);
+constexpr QRect kOperatorBox = PanelBox(330, 166);
+
+// The bottom row, measured from the foot of the outer group box.
+constexpr int kSaveRowFromBottom = 50;
+constexpr QSize kSelectSize(100, 26);
+constexpr int kSavePathLeft = kPanelLeft + 110;
+constexpr int kSavePathWidth = 580;
+constexpr QSize kButtonSize(120, 30);
+constexpr int kExitLeft = kPanelLeft + kFullPanelWidth - kButtonSize.width();
+constexpr int kGenerateLeft = kExitLeft - kButtonSize.width() - 20;
+
+// Text-field grid: caption, then the field, in two columns.
+constexpr int kFieldColumns[] = {14, 530};
+constexpr int kFieldCaptionWidth = 100;
+constexpr int kFieldWidth = 380;
+
+// Accepts only text the camera can read back as typed: Latin-1 without control
+// characters, the rule the settings files apply.
+class WritableTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        return UnwritableTextReason({QString(), input}).isEmpty() ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+QList<QComboBox *> SendingControls::Lists() const
+{
+    return {ComboBox_MMSMode,           ComboBox_MMSStatus, ComboBox_DailyReport_OnOff,
+            ComboBox_DailyReport_Hour, ComboBox_Country,   ComboBox_Operator};
+}
+
+QGroupBox *MakeOuterGroupBox(QWidget *form, const char *name)
+{
+    return MakeGroupBox(form, name,
+                        {kGroupLeft, kGroupTop, form->width() - 2 * kGroupLeft,
+                         form->height() - kGroupTop - kGroupBottomGap});
+}
+
+SendingControls MakeSendingControls(QGroupBox *groupBox)
+{
+    SendingControls c;
+    c.Label_MMSMode = MakeLabel(groupBox, "Label_MMSMode", kModeLabel);
+    c.ComboBox_MMSMode = MakeComboBox(groupBox, "ComboBox_MMSMode", kModeBox);
+
+    c.Panel_MMSStatus = MakePanel(groupBox, "Panel_MMSStatus", kStatusPanel);
+    c.Label_MMSStatus = MakeLabel(c.Panel_MMSStatus, "Label_MMSStatus", kCaption);
+    c.ComboBox_MMSStatus = MakeComboBox(c.Panel_MMSStatus, "ComboBox_MMSStatus", kChoiceBox);
+    c.Label_MMSNumberPerDay = MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay", kNumberLabel);
+    c.Edit_MMSNumberPerDay = MakeEdit(c.Panel_MMSStatus, "Edit_MMSNumberPerDay", kNumberBox);
+    c.Edit_MMSNumberPerDay->setMaxLength(2);
+    // Typed keys meet the dialog's key handler first; this refuses pasted text too.
+    c.Edit_MMSNumberPerDay->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.Edit_MMSNumberPerDay));
+    c.Label_MMSNumberPerDay_Note_0_Unlimited =
+        MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay_Note_0_Unlimited", kNoteLabel);
+
+    c.Panel_DailyReport = MakePanel(groupBox, "Panel_DailyReport", kReportPanel);
+    c.Label_DailyReport_OnOff = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_OnOff", kCaption);
+    c.ComboBox_DailyReport_OnOff = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_OnOff", kReportSwitchBox);
+    c.Label_DailyReport_Hour = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_Hour", kHourLabel);
+    c.ComboBox_DailyReport_Hour = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_Hour", kHourBox);
+
+    c.Panel_Country = MakePanel(groupBox, "Panel_Country", kCountryPanel);
+    c.Label_Country = MakeLabel(c.Panel_Country, "Label_Country", kCountryLabel);
+    c.ComboBox_Country = MakeComboBox(c.Panel_Country, "ComboBox_Country", kCountryBox);
+    c.Label_Operator = MakeLabel(c.Panel_Country, "Label_Operator", kOperatorLabel);
+    c.ComboBox_Operator = MakeComboBox(c.Panel_Country, "ComboBox_Operator", kOperatorBox);
+    return c;
+}
+
+SaveRowControls MakeSaveRow(QGroupBox *groupBox)
+{
+    const int top = groupBox->height() - kSaveRowFromBottom;
+    SaveRowControls c;
+    c.Button_Select = MakeButton(groupBox, "Button_Select", {QPoint(kPanelLeft, top + 2), kSelectSize});
+    c.Edit_SavePath = MakeEdit(groupBox, "Edit_SavePath", {kSavePathLeft, top + 4, kSavePathWidth, kBoxHeight});
+    c.Edit_SavePath->setReadOnly(true);
+    PaintBoxGrey(c.Edit_SavePath);
+    c.Button_Generate = MakeButton(groupBox, "Button_Generate", {QPoint(kGenerateLeft, top), kButtonSize});
+    c.Button_Exit = MakeButton(groupBox, "Button_Exit", {QPoint(kExitLeft, top), kButtonSize});
+    return c;
+}
+
+std::pair<QLabel *, QLineEdit *> MakeTextField(QWidget *parent, const QByteArray &labelName,
+                                               const QByteArray &editName, FieldGrid grid, int column, int row)
+{
+    const int left = kFieldColumns[column];
+    const int top = grid.Top + row * grid.Pitch;
+    QLabel *label = MakeLabel(parent, labelName.constData(),
+                              {left, top + (kTextFieldHeight - kLabelHeight) / 2, kFieldCaptionWidth, kLabelHeight});
+    QLineEdit *edit =
+        MakeEdit(parent, editName.constData(), {left + kFieldCaptionWidth + 4, top, kFieldWidth, kTextFieldHeight});
+    edit->setMaxLength(kMaxTextLength);
+    edit->setValidator(new WritableTextValidator(edit));
+    return {label, edit};
+}
+
+QString NumberedCaption(int language, int number, int n)
+{
+    return CatalogueString(language, number) + QStringLiteral(" %1").arg(n);
+}
+
+void ApplySendingTexts(const SendingControls &c, SendingCaptions captions, int language)
+{
+    const auto text = [language](int number) { return CatalogueString(language, number); };
+    c.Label_MMSMode->setText(text(captions.Mode));
+    FillList(c.ComboBox_MMSMode, {text(91), text(92)});
+    c.Label_MMSStatus->setText(text(captions.Status));
+    FillList(c.ComboBox_MMSStatus, {text(37), text(112), text(63), text(65)});
+    c.Label_MMSNumberPerDay->setText(text(captions.NumberPerDay));
+    c.Label_MMSNumberPerDay_Note_0_Unlimited->setText(text(93));
+    c.Label_DailyReport_OnOff->setText(text(67));
+    FillList(c.ComboBox_DailyReport_OnOff, {text(38), text(37)});
+    c.Label_DailyReport_Hour->setText(text(39));
+    FillList(c.ComboBox_DailyReport_Hour, NumberItems(24));
+    c.Label_Country->setText(text(71));
+    c.Label_Operator->setText(text(72));
+}
+
+void ApplySaveRowTexts(const SaveRowControls &c, int language)
+{
+    c.Button_Select->setText(CatalogueString(language, 84));
+    c.Button_Generate->setText(CatalogueString(language, 86));
+    c.Button_Exit->setText(CatalogueString(language, 87));
+}
+
+void SelectSendingDefaults(const SendingControls &c)
+{
+    c.ComboBox_MMSMode->setCurrentIndex(kAutoPosition);
+    c.ComboBox_MMSStatus->setCurrentIndex(kStatus800x600);
+    c.Edit_MMSNumberPerDay->setText(QStringLiteral("0"));
+    c.ComboBox_DailyReport_OnOff->setCurrentIndex(kReportOffPosition);
+    c.ComboBox_DailyReport_Hour->setCurrentIndex(0);
+}
+
+void ApplyDailyReportRule(const SendingControls &c)
+{
+    const bool off = c.ComboBox_DailyReport_OnOff->currentIndex() == kReportOffPosition;
+    if (off)
+        c.ComboBox_DailyReport_Hour->setCurrentIndex(0);
+    SetBoxEnabled(c.ComboBox_DailyReport_Hour, !off);
+}
+
+void ShowOperatorLists(const SendingControls &c, ConnectionMode mode, const QStringList &countries, int language)
+{
+    const bool automatic = mode == ConnectionMode::Auto;
+    if (automatic) {
+        FillList(c.ComboBox_Country, countries);
+        c.ComboBox_Country->setCurrentIndex(0);
+    } else {
+        const QString other = CatalogueString(language, 110);
+        for (QComboBox *list : {c.ComboBox_Country, c.ComboBox_Operator}) {
+            FillList(list, {other});
+            list->setCurrentIndex(0);
+        }
+    }
+    SetBoxEnabled(c.ComboBox_Country, automatic);
+    SetBoxEnabled(c.ComboBox_Operator, automatic);
+}
+
+void ResetTextFields(const QList<QLineEdit *> &fields, bool editable)
+{
+    for (QLineEdit *field : fields) {
+        field->clear();
+        field->setReadOnly(!editable);
+        if (editable)
+            SetBoxEnabled(field, true);
+        else
+            PaintBoxGrey(field);
+    }
+}
+
+bool IsRefusedNumberKey(const QKeyEvent *event)
+{
+    if (!IsTypedCharacter(event))
+        return false;
+    const QChar typed = event->text().front();
+    return typed < QLatin1Char('0') || typed > QLatin1Char('9');
+}
+
+void FillEmptyNumber(const SendingControls &c)
+{
+    if (c.Edit_MMSNumberPerDay->text().isEmpty())
+        c.Edit_MMSNumberPerDay->setText(QStringLiteral("0"));
+}
+
+ConnectionMode ModeFromControls(const SendingControls &c)
+{
+    return c.ComboBox_MMSMode->currentIndex() == kManualPosition ? ConnectionMode::Manual : ConnectionMode::Auto;
+}
+
+SendingHeader HeaderFromControls(const SendingControls &c)
+{
+    SendingHeader header;
+    header.Status = uint8_t(c.ComboBox_MMSStatus->currentIndex());
+    header.NumberPerDay = c.Edit_MMSNumberPerDay->text();
+    header.DailyReportOnOff = uint8_t(c.ComboBox_DailyReport_OnOff->currentIndex());
+    header.DailyReportHour = uint8_t(c.ComboBox_DailyReport_Hour->currentIndex());
+    return header;
+}
+
+void FilterSendingKeys(const SendingControls &c, QObject *form)
+{
+    for (QComboBox *list : c.Lists()) {
+        list->installEventFilter(form);
+        list->view()->installEventFilter(form);
+    }
+    c.Edit_MMSNumberPerDay->installEventFilter(form);
+}
