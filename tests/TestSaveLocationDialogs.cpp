@@ -25,7 +25,7 @@ namespace {
 
 // The settings dialog for a save-location selector, and the main window's button
 // that opens it.
-QWidget *SettingsDialog(int caller)
+QWidget *DialogOf(int caller)
 {
     switch (caller) {
     case kSaveForCamera:
@@ -45,7 +45,7 @@ const char *SetupButton(int caller)
 
 QLineEdit *SaveFolderField(int caller)
 {
-    return Find<QLineEdit>(SettingsDialog(caller), "Edit_SavePath");
+    return Find<QLineEdit>(DialogOf(caller), "Edit_SavePath");
 }
 
 QString Native(const QString &path)
@@ -125,7 +125,7 @@ void TestSaveLocationDialogs::OpenEntry(const QString &text) const
 void TestSaveLocationDialogs::SelectFrom(int caller) const
 {
     Click(g_forms.MMSMainForm, SetupButton(caller));
-    Click(SettingsDialog(caller), "Button_Select");
+    Click(DialogOf(caller), "Button_Select");
     QVERIFY(Chooser()->isVisible());
 }
 

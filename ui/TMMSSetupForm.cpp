@@ -39,7 +39,7 @@ QByteArray Numbered(const char *name, int n)
 
 } // namespace
 
-TMMSSetupForm::TMMSSetupForm(QWidget *parent) : QWidget(parent)
+TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SettingsDialog(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -161,21 +161,6 @@ MmsSettings TMMSSetupForm::SettingsFromControls() const
     return s;
 }
 
-void TMMSSetupForm::showEvent(QShowEvent *event)
-{
-    // A spontaneous show is the window system restoring the window, not the program
-    // opening it.
-    if (!event->spontaneous())
-        FormShow();
-    QWidget::showEvent(event);
-}
-
-void TMMSSetupForm::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
 bool TMMSSetupForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -202,11 +187,6 @@ void TMMSSetupForm::FormShow()
     SelectSendingDefaults(m_sending);
     ApplyDailyReportRule(m_sending);
     ApplyMode(ConnectionMode::Auto);
-}
-
-void TMMSSetupForm::FormClose()
-{
-    g_forms.MMSMainForm->show();
 }
 
 void TMMSSetupForm::ComboBox_MMSModeChange()
@@ -254,7 +234,3 @@ void TMMSSetupForm::Button_GenerateClick()
     ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, failureReason);
 }
 
-void TMMSSetupForm::Button_ExitClick()
-{
-    close();
-}

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "SettingsDialog.h"
 #include "MessageSetupParts.h"
 #include "MmsSettings.h"
 
-#include <QWidget>
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QLineEdit;
 // (from the catalogue in Auto mode, its six connection texts typed in Manual mode), the
 // recipients, and Generate writing MMSSETUP.dat into the save folder. Each show starts
 // again from the defaults; only the save folder is kept.
-class TMMSSetupForm : public QWidget {
+class TMMSSetupForm : public SettingsDialog {
     Q_OBJECT
 public:
     explicit TMMSSetupForm(QWidget *parent = nullptr);
@@ -26,8 +26,6 @@ public:
     QLineEdit *SavePathEdit() const { return m_saveRow.Edit_SavePath; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -41,8 +39,7 @@ private:
 
     // Event handlers
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void ComboBox_MMSModeChange();
     void ComboBox_CountryChange();
     void ComboBox_DailyReport_OnOffChange();
@@ -51,7 +48,6 @@ private:
     bool ComboBox_MMSModeKeyPress(const QKeyEvent *event);
     void Button_SelectClick();
     void Button_GenerateClick();
-    void Button_ExitClick();
 
     QGroupBox *GroupBox_MMS = nullptr;
     SendingControls m_sending;

@@ -37,7 +37,7 @@ QRect FieldGroupRect(int index)
 
 } // namespace
 
-TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : QWidget(parent)
+TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SettingsDialog(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -175,21 +175,6 @@ EmailSettings TSMTPSetupForm::SettingsFromControls() const
     return s;
 }
 
-void TSMTPSetupForm::showEvent(QShowEvent *event)
-{
-    // A spontaneous show is the window system restoring the window, not the program
-    // opening it.
-    if (!event->spontaneous())
-        FormShow();
-    QWidget::showEvent(event);
-}
-
-void TSMTPSetupForm::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
 bool TSMTPSetupForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -217,11 +202,6 @@ void TSMTPSetupForm::FormShow()
     ApplyDailyReportRule(m_sending);
     ResetTextFields(SenderFields(), true);
     ApplyMode(ConnectionMode::Auto);
-}
-
-void TSMTPSetupForm::FormClose()
-{
-    g_forms.MMSMainForm->show();
 }
 
 void TSMTPSetupForm::ComboBox_MMSModeChange()
@@ -275,7 +255,3 @@ void TSMTPSetupForm::Button_GenerateClick()
     ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, failureReason);
 }
 
-void TSMTPSetupForm::Button_ExitClick()
-{
-    close();
-}

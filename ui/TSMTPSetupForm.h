@@ -1,9 +1,9 @@
 #pragma once
 
+#include "SettingsDialog.h"
 #include "EmailSettings.h"
 #include "MessageSetupParts.h"
 
-#include <QWidget>
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QLineEdit;
 // server and port (filled from the catalogue's presets when an operator has one), the
 // sender, the recipients, and Generate writing SMTPSETUP.dat into the save folder. Each
 // show starts again from the defaults; only the save folder is kept.
-class TSMTPSetupForm : public QWidget {
+class TSMTPSetupForm : public SettingsDialog {
     Q_OBJECT
 public:
     explicit TSMTPSetupForm(QWidget *parent = nullptr);
@@ -26,8 +26,6 @@ public:
     QLineEdit *SavePathEdit() const { return m_saveRow.Edit_SavePath; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -43,8 +41,7 @@ private:
 
     // Event handlers
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void ComboBox_MMSModeChange();
     void ComboBox_CountryChange();
     void ComboBox_OperatorChange();
@@ -54,7 +51,6 @@ private:
     bool ComboBox_MMSModeKeyPress(const QKeyEvent *event);
     void Button_SelectClick();
     void Button_GenerateClick();
-    void Button_ExitClick();
 
     QGroupBox *GroupBox_SMTP = nullptr;
     SendingControls m_sending;

@@ -159,7 +159,7 @@ QString ClockText(const QDateTime &clock, int dateOrder)
 
 } // namespace
 
-TSystemSetupForm::TSystemSetupForm(QWidget *parent) : QWidget(parent)
+TSystemSetupForm::TSystemSetupForm(QWidget *parent) : SettingsDialog(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -515,21 +515,6 @@ CameraSettings TSystemSetupForm::SettingsFromControls() const
     return s;
 }
 
-void TSystemSetupForm::showEvent(QShowEvent *event)
-{
-    // A spontaneous show is the window system restoring the window, not the program
-    // opening it.
-    if (!event->spontaneous())
-        FormShow();
-    QWidget::showEvent(event);
-}
-
-void TSystemSetupForm::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    QWidget::closeEvent(event);
-}
-
 void TSystemSetupForm::FormCreate()
 {
     ApplyCameraSetupDefaults(); // the lists are still empty: the first show selects
@@ -542,16 +527,6 @@ void TSystemSetupForm::FormShow()
     ApplyCameraSetupTexts();
     CaptureCameraClock();
     ApplyAllEnablingRules();
-}
-
-void TSystemSetupForm::FormClose()
-{
-    g_forms.MMSMainForm->show();
-}
-
-void TSystemSetupForm::Button_ExitClick()
-{
-    close();
 }
 
 void TSystemSetupForm::Button_SelectClick()

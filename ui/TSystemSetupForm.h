@@ -1,10 +1,10 @@
 #pragma once
 
+#include "SettingsDialog.h"
 #include "CameraSettings.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -19,7 +19,7 @@ class QPushButton;
 // The camera settings dialog: every camera setting is a drop-down list, the camera
 // clock is captured from the computer, and Generate writes CAMERASETUP.dat into the
 // save folder. Each show starts again from the default selections.
-class TSystemSetupForm : public QWidget {
+class TSystemSetupForm : public SettingsDialog {
     Q_OBJECT
 public:
     explicit TSystemSetupForm(QWidget *parent = nullptr);
@@ -36,8 +36,6 @@ public:
     void SetClockSource(std::function<QDateTime()> now) { m_now = std::move(now); }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -66,9 +64,7 @@ private:
 
     // Event handlers
     void FormCreate();
-    void FormShow();
-    void FormClose();
-    void Button_ExitClick();
+    void FormShow() override;
     void Button_SelectClick();
     void Button_GetTimeClick();
     void Button_DefaultClick();

@@ -2,7 +2,7 @@
 // without a crash, a hang or a read past the data, and a file that passes inspection
 // must be one the writer would produce.
 #include "CameraSettings.h"
-#include "Inspector.h"
+#include "FileReport.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "Inspector.h"
+#include "FileReport.h"
 
 #include "CameraFields.h"
 #include "CameraSettings.h"

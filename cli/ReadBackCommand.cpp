@@ -1,6 +1,6 @@
 #include "CliSupport.h"
 #include "Commands.h"
-#include "Inspector.h"
+#include "FileReport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,31 @@
+#include "SettingsDialog.h"
+
+#include "Program.h"
+#include "TMMSMainForm.h"
+
+#include <QShowEvent>
+
+void SettingsDialog::showEvent(QShowEvent *event)
+{
+    // A spontaneous show is the window system restoring the window, not the program
+    // opening it.
+    if (!event->spontaneous())
+        FormShow();
+    QWidget::showEvent(event);
+}
+
+void SettingsDialog::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void SettingsDialog::FormClose()
+{
+    g_forms.MMSMainForm->show();
+}
+
+void SettingsDialog::Button_ExitClick()
+{
+    close();
+}
