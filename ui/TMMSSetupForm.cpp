@@ -2,20 +2,16 @@
 
 #include "FormLook.h"
 #include "Program.h"
-#include "TMMSMainForm.h"
 
 #include "MmsCatalogue.h"
 #include "StringCatalogue.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <tuple>
 
@@ -39,13 +35,11 @@ QByteArray Numbered(const char *name, int n)
 
 } // namespace
 
-TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SettingsDialog(parent)
+TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SendingSetupForm(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
-    ConnectHandlers();
-    FilterSendingKeys(m_sending, this);
-    FormCreate();
+    FinishCreation();
 }
 
 // Created top to bottom, each column of the connection panel downwards, which is also
@@ -81,21 +75,6 @@ void TMMSSetupForm::CreateControls()
     }
 
     m_saveRow = MakeSaveRow(GroupBox_MMS);
-}
-
-void TMMSSetupForm::ConnectHandlers()
-{
-    // `activated` comes only from the user's pick, so selecting in code runs no handler.
-    // The operator is read from its list at Generate: picking one changes nothing else.
-    connect(m_sending.ComboBox_MMSMode, &QComboBox::activated, this, &TMMSSetupForm::ComboBox_MMSModeChange);
-    connect(m_sending.ComboBox_Country, &QComboBox::activated, this, &TMMSSetupForm::ComboBox_CountryChange);
-    connect(m_sending.ComboBox_DailyReport_OnOff, &QComboBox::activated, this,
-            &TMMSSetupForm::ComboBox_DailyReport_OnOffChange);
-    connect(m_sending.Edit_MMSNumberPerDay, &QLineEdit::editingFinished, this,
-            &TMMSSetupForm::Edit_MMSNumberPerDayExit);
-    connect(m_saveRow.Button_Select, &QPushButton::clicked, this, &TMMSSetupForm::Button_SelectClick);
-    connect(m_saveRow.Button_Generate, &QPushButton::clicked, this, &TMMSSetupForm::Button_GenerateClick);
-    connect(m_saveRow.Button_Exit, &QPushButton::clicked, this, &TMMSSetupForm::Button_ExitClick);
 }
 
 void TMMSSetupForm::ApplyTexts()
@@ -161,24 +140,6 @@ MmsSettings TMMSSetupForm::SettingsFromControls() const
     return s;
 }
 
-bool TMMSSetupForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool discard = watched == m_sending.Edit_MMSNumberPerDay ? Edit_MMSNumberPerDayKeyPress(key)
-                                                                        : ComboBox_MMSModeKeyPress(key);
-        if (discard)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TMMSSetupForm::FormCreate()
-{
-    m_saveRow.Edit_SavePath->setText(InitialSaveFolder());
-    CentreOnScreen(this);
-}
-
 // A complete reset: a dialog closed in Manual mode, on another country or with the
 // daily report On opens as on the first show.
 void TMMSSetupForm::FormShow()
@@ -189,35 +150,9 @@ void TMMSSetupForm::FormShow()
     ApplyMode(ConnectionMode::Auto);
 }
 
-void TMMSSetupForm::ComboBox_MMSModeChange()
-{
-    ApplyMode(ModeFromControls(m_sending));
-}
-
 void TMMSSetupForm::ComboBox_CountryChange()
 {
     RebuildOperatorList(MmsCatalogue(), m_sending);
-}
-
-void TMMSSetupForm::ComboBox_DailyReport_OnOffChange()
-{
-    ApplyDailyReportRule(m_sending);
-}
-
-bool TMMSSetupForm::Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event)
-{
-    return IsRefusedNumberKey(event);
-}
-
-void TMMSSetupForm::Edit_MMSNumberPerDayExit()
-{
-    FillEmptyNumber(m_sending);
-}
-
-// Every list, the country and operator lists too, changes only by picking an item.
-bool TMMSSetupForm::ComboBox_MMSModeKeyPress(const QKeyEvent *event)
-{
-    return IsTypedCharacter(event);
 }
 
 void TMMSSetupForm::Button_SelectClick()

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "SettingsDialog.h"
-#include "MessageSetupParts.h"
+#include "SendingSetupForm.h"
 #include "MmsSettings.h"
-
 
 #include <array>
 
 class QFrame;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -17,40 +14,26 @@ class QLineEdit;
 // (from the catalogue in Auto mode, its six connection texts typed in Manual mode), the
 // recipients, and Generate writing MMSSETUP.dat into the save folder. Each show starts
 // again from the defaults; only the save folder is kept.
-class TMMSSetupForm : public SettingsDialog {
+class TMMSSetupForm : public SendingSetupForm {
     Q_OBJECT
 public:
     explicit TMMSSetupForm(QWidget *parent = nullptr);
 
-    // The save folder, which the save-location dialog fills and starts from.
-    QLineEdit *SavePathEdit() const { return m_saveRow.Edit_SavePath; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void CreateControls();
-    void ConnectHandlers();
     void ApplyTexts();
-    void ApplyMode(ConnectionMode mode);
+    void ApplyMode(ConnectionMode mode) override;
     QList<QLineEdit *> ConnectionFields() const;
     QList<QLineEdit *> RecipientFields() const;
     MmsSettings SettingsFromControls() const;
 
     // Event handlers
-    void FormCreate();
     void FormShow() override;
-    void ComboBox_MMSModeChange();
-    void ComboBox_CountryChange();
-    void ComboBox_DailyReport_OnOffChange();
-    bool Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event);
-    void Edit_MMSNumberPerDayExit();
-    bool ComboBox_MMSModeKeyPress(const QKeyEvent *event);
-    void Button_SelectClick();
-    void Button_GenerateClick();
+    void ComboBox_CountryChange() override;
+    void Button_SelectClick() override;
+    void Button_GenerateClick() override;
 
     QGroupBox *GroupBox_MMS = nullptr;
-    SendingControls m_sending;
 
     QFrame *Panel_Connection = nullptr;
     QLabel *Label_URL = nullptr;
@@ -69,6 +52,4 @@ private:
     std::array<QLineEdit *, 4> Edit_Mobile = {};
     std::array<QLabel *, 4> Label_Email = {};
     std::array<QLineEdit *, 4> Edit_Email = {};
-
-    SaveRowControls m_saveRow;
 };

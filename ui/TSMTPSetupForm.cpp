@@ -2,19 +2,15 @@
 
 #include "FormLook.h"
 #include "Program.h"
-#include "TMMSMainForm.h"
 
 #include "EmailCatalogue.h"
 #include "StringCatalogue.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <tuple>
 
@@ -37,13 +33,13 @@ QRect FieldGroupRect(int index)
 
 } // namespace
 
-TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SettingsDialog(parent)
+TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SendingSetupForm(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
-    ConnectHandlers();
-    FilterSendingKeys(m_sending, this);
-    FormCreate();
+    FinishCreation();
+    // The operator decides the SMTP preset; the MMS dialog reads it only at Generate.
+    connect(m_sending.ComboBox_Operator, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_OperatorChange);
 }
 
 // Created top to bottom and left to right, which is also the keyboard order.
@@ -78,21 +74,6 @@ void TSMTPSetupForm::CreateControls()
     }
 
     m_saveRow = MakeSaveRow(GroupBox_SMTP);
-}
-
-void TSMTPSetupForm::ConnectHandlers()
-{
-    // `activated` comes only from the user's pick, so selecting in code runs no handler.
-    connect(m_sending.ComboBox_MMSMode, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_MMSModeChange);
-    connect(m_sending.ComboBox_Country, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_CountryChange);
-    connect(m_sending.ComboBox_Operator, &QComboBox::activated, this, &TSMTPSetupForm::ComboBox_OperatorChange);
-    connect(m_sending.ComboBox_DailyReport_OnOff, &QComboBox::activated, this,
-            &TSMTPSetupForm::ComboBox_DailyReport_OnOffChange);
-    connect(m_sending.Edit_MMSNumberPerDay, &QLineEdit::editingFinished, this,
-            &TSMTPSetupForm::Edit_MMSNumberPerDayExit);
-    connect(m_saveRow.Button_Select, &QPushButton::clicked, this, &TSMTPSetupForm::Button_SelectClick);
-    connect(m_saveRow.Button_Generate, &QPushButton::clicked, this, &TSMTPSetupForm::Button_GenerateClick);
-    connect(m_saveRow.Button_Exit, &QPushButton::clicked, this, &TSMTPSetupForm::Button_ExitClick);
 }
 
 void TSMTPSetupForm::ApplyTexts()
@@ -175,24 +156,6 @@ EmailSettings TSMTPSetupForm::SettingsFromControls() const
     return s;
 }
 
-bool TSMTPSetupForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool discard = watched == m_sending.Edit_MMSNumberPerDay ? Edit_MMSNumberPerDayKeyPress(key)
-                                                                        : ComboBox_MMSModeKeyPress(key);
-        if (discard)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TSMTPSetupForm::FormCreate()
-{
-    m_saveRow.Edit_SavePath->setText(InitialSaveFolder());
-    CentreOnScreen(this);
-}
-
 // A complete reset: a dialog closed in Manual mode, on another country or with the
 // daily report On opens as on the first show, with the first operator's preset.
 void TSMTPSetupForm::FormShow()
@@ -204,11 +167,6 @@ void TSMTPSetupForm::FormShow()
     ApplyMode(ConnectionMode::Auto);
 }
 
-void TSMTPSetupForm::ComboBox_MMSModeChange()
-{
-    ApplyMode(ModeFromControls(m_sending));
-}
-
 void TSMTPSetupForm::ComboBox_CountryChange()
 {
     if (RebuildOperatorList(EmailCatalogue(), m_sending))
@@ -218,27 +176,6 @@ void TSMTPSetupForm::ComboBox_CountryChange()
 void TSMTPSetupForm::ComboBox_OperatorChange()
 {
     ApplySmtpPreset();
-}
-
-void TSMTPSetupForm::ComboBox_DailyReport_OnOffChange()
-{
-    ApplyDailyReportRule(m_sending);
-}
-
-bool TSMTPSetupForm::Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event)
-{
-    return IsRefusedNumberKey(event);
-}
-
-void TSMTPSetupForm::Edit_MMSNumberPerDayExit()
-{
-    FillEmptyNumber(m_sending);
-}
-
-// Every list, the country and operator lists too, changes only by picking an item.
-bool TSMTPSetupForm::ComboBox_MMSModeKeyPress(const QKeyEvent *event)
-{
-    return IsTypedCharacter(event);
 }
 
 void TSMTPSetupForm::Button_SelectClick()

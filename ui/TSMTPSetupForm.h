@@ -1,14 +1,11 @@
 #pragma once
 
-#include "SettingsDialog.h"
 #include "EmailSettings.h"
-#include "MessageSetupParts.h"
-
+#include "SendingSetupForm.h"
 
 #include <array>
 
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -17,22 +14,15 @@ class QLineEdit;
 // server and port (filled from the catalogue's presets when an operator has one), the
 // sender, the recipients, and Generate writing SMTPSETUP.dat into the save folder. Each
 // show starts again from the defaults; only the save folder is kept.
-class TSMTPSetupForm : public SettingsDialog {
+class TSMTPSetupForm : public SendingSetupForm {
     Q_OBJECT
 public:
     explicit TSMTPSetupForm(QWidget *parent = nullptr);
 
-    // The save folder, which the save-location dialog fills.
-    QLineEdit *SavePathEdit() const { return m_saveRow.Edit_SavePath; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void CreateControls();
-    void ConnectHandlers();
     void ApplyTexts();
-    void ApplyMode(ConnectionMode mode);
+    void ApplyMode(ConnectionMode mode) override;
     void ApplySmtpPreset();
     QList<QLineEdit *> GprsFields() const;
     QList<QLineEdit *> SenderFields() const;
@@ -40,20 +30,13 @@ private:
     EmailSettings SettingsFromControls() const;
 
     // Event handlers
-    void FormCreate();
     void FormShow() override;
-    void ComboBox_MMSModeChange();
-    void ComboBox_CountryChange();
+    void ComboBox_CountryChange() override;
     void ComboBox_OperatorChange();
-    void ComboBox_DailyReport_OnOffChange();
-    bool Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event);
-    void Edit_MMSNumberPerDayExit();
-    bool ComboBox_MMSModeKeyPress(const QKeyEvent *event);
-    void Button_SelectClick();
-    void Button_GenerateClick();
+    void Button_SelectClick() override;
+    void Button_GenerateClick() override;
 
     QGroupBox *GroupBox_SMTP = nullptr;
-    SendingControls m_sending;
 
     QGroupBox *GroupBox_GprsSetting = nullptr;
     QLabel *Label_APN = nullptr;
@@ -76,6 +59,4 @@ private:
     QGroupBox *GroupBox_Recipients = nullptr;
     std::array<QLabel *, 4> Label_Email = {};
     std::array<QLineEdit *, 4> Edit_Email = {};
-
-    SaveRowControls m_saveRow;
 };

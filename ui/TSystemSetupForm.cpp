@@ -2,19 +2,16 @@
 
 #include "FormLook.h"
 #include "Program.h"
-#include "TMMSMainForm.h"
 
 #include "StringCatalogue.h"
 
 #include <QAbstractItemView>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <tuple>
 
