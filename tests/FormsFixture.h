@@ -37,6 +37,8 @@ void Pick(QComboBox *box, int index);
 // Picks the entry with that text; a missing entry fails the test.
 void PickText(QComboBox *box, const QString &text);
 QStringList ListItems(const QComboBox *box);
+// The texts of the window's named edit fields.
+QStringList FieldTexts(const QWidget *window, const QStringList &names);
 // Types text as a keyboard would, one key press per character, whatever the character
 // (QTest::keyClicks passes only Latin-1).
 void Type(QWidget *widget, const QString &text);
@@ -44,3 +46,18 @@ void Type(QWidget *widget, const QString &text);
 void Paste(QLineEdit *edit, const QString &text);
 // The colour a drop-down list or edit field is filled with.
 QColor BoxColour(const QWidget *box);
+
+// Typing into `box` (into its open list when `listOpen`) leaves the pick as it was; the
+// arrow keys still move it.
+void VerifyTypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen);
+
+// The result dialog's texts: the outcome, and the system's reason for a failure.
+QString ResultText();
+QString ReasonText();
+// After a Generate that wrote its file: the result dialog shows `result` as `text` with
+// no reason, and `dialog` stays open behind it.
+void VerifyGenerated(const QWidget *dialog, int result, const QString &text);
+// Generate on `dialog` over an old file at `path` that has no write bits: the writer
+// refuses it, for an administrator too; the result dialog shows `result` as `text` with
+// the system's reason, the old file is left as it was and `dialog` stays open.
+void VerifyGenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text);

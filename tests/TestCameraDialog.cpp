@@ -9,7 +9,6 @@
 
 #include "CameraSettings.h"
 
-#include <QAbstractItemView>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,14 +33,6 @@ QStringList SerialCharacters()
     return Numbers(10) + QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z").split(QLatin1Char(' '));
 }
 
-QStringList Items(const QComboBox *box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items += box->itemText(i);
-    return items;
-}
-
 const QDateTime kShowTime(QDate(2031, 12, 9), QTime(9, 5, 7));
 const QDateTime kLaterTime(QDate(2032, 2, 29), QTime(23, 59, 58));
 
@@ -54,11 +45,6 @@ private:
     QWidget *Dialog() const { return g_forms.SystemSetupForm; }
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QString ClockText() const { return Find<QLineEdit>(Dialog(), "Edit_SetClock")->text(); }
-    QString ResultText() const
-    {
-        return Find<QLabel>(g_forms.Form_SaveParamsResult, "Label_SaveParamsResult")->text();
-    }
-    QString ReasonText() const { return Find<QLabel>(g_forms.Form_SaveParamsResult, "Label_FailureReason")->text(); }
     void Open() { Click(g_forms.MMSMainForm, "Button_Camera_Setup"); }
     void Reopen()
     {
@@ -150,7 +136,7 @@ void TestCameraDialog::showFillsTheListsAndSelects()
     QFETCH(QByteArray, list);
     QFETCH(QStringList, items);
     QFETCH(int, shown);
-    QCOMPARE(Items(List(list.constData())), items);
+    QCOMPARE(ListItems(List(list.constData())), items);
     QCOMPARE(List(list.constData())->currentIndex(), shown);
 }
 
@@ -334,11 +320,7 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
                                                 "BADAAB3BEB1B2DFACB"
                                                 "000006C3")
                                          .toLower());
-    QCOMPARE(g_shared.GenerationResult, 2);
-    QVERIFY(g_forms.Form_SaveParamsResult->isVisible());
-    QCOMPARE(ResultText(), QStringLiteral("System configuration file has been generated."));
-    QCOMPARE(ReasonText(), QString());
-    QVERIFY(Dialog()->isVisible());
+    VerifyGenerated(Dialog(), 2, QStringLiteral("System configuration file has been generated."));
 }
 
 void TestCameraDialog::generateWritesTheClockCapturedBefore()
@@ -358,24 +340,9 @@ void TestCameraDialog::generateWritesTheClockCapturedBefore()
 void TestCameraDialog::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
-    const QString path = SaveInto(folder);
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QString reason;
-    QVERIFY(!WriteCameraSetupFile(path, CameraSettings(), &reason)); // what the system says
     Pick(List("ComboBox_Mode"), 2);
-
-    Click(Dialog(), "Button_Generate");
-    QCOMPARE(g_shared.GenerationResult, 1);
-    QCOMPARE(ResultText(), QStringLiteral("System configuration file has been failed."));
-    QCOMPARE(ReasonText(), reason);
-    QVERIFY(!reason.isEmpty());
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old"));
-    QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2);
+    VerifyGenerateRefused(Dialog(), SaveInto(folder), 1, QStringLiteral("System configuration file has been failed."));
+    QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2); // what was picked stays
 }
 
 void TestCameraDialog::generateWhileTheResultIsOpenOnlyRaisesIt()
@@ -411,18 +378,7 @@ void TestCameraDialog::typedKeysAreDiscarded()
     QFETCH(QByteArray, list);
     QFETCH(QString, typed);
     QFETCH(bool, listOpen);
-    QComboBox *box = List(list.constData());
-    const int before = box->currentIndex();
-    if (listOpen) {
-        box->showPopup();
-        QTest::keyClicks(box->view(), typed);
-        QTest::keyClick(box->view(), Qt::Key_Return);
-    } else {
-        QTest::keyClicks(box, typed);
-    }
-    QCOMPARE(box->currentIndex(), before);
-    QTest::keyClick(box, Qt::Key_Down); // moving with the arrows still works
-    QCOMPARE(box->currentIndex(), before + 1);
+    VerifyTypingIsDiscarded(List(list.constData()), typed, listOpen);
 }
 
 QTEST_MAIN(TestCameraDialog)
