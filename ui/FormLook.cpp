@@ -143,55 +143,56 @@ void BringUp(QWidget *window)
     window->activateWindow();
 }
 
+namespace {
+
+// A control of the given kind with its name, which tests find it by, and its place.
+template <typename Control>
+Control *MakeNamed(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace
+
 QLabel *MakeLabel(QWidget *parent, const char *name, QRect geometry, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    auto *label = MakeNamed<QLabel>(parent, name, geometry);
     label->setAlignment(alignment);
     return label;
 }
 
 QComboBox *MakeComboBox(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    auto *box = MakeNamed<QComboBox>(parent, name, geometry);
     PaintBox(box, WindowColour());
     return box;
 }
 
 QLineEdit *MakeEdit(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(geometry);
+    auto *edit = MakeNamed<QLineEdit>(parent, name, geometry);
     PaintBox(edit, WindowColour());
     return edit;
 }
 
 QPushButton *MakeButton(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    auto *button = MakeNamed<QPushButton>(parent, name, geometry);
     button->setAutoDefault(false);
     return button;
 }
 
 QGroupBox *MakeGroupBox(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *box = new QGroupBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    return box;
+    return MakeNamed<QGroupBox>(parent, name, geometry);
 }
 
 QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(geometry);
+    auto *panel = MakeNamed<QFrame>(parent, name, geometry);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     return panel;
