@@ -1,16 +1,20 @@
-#include "EmailCatalogue.h"
+#include "catalogue/EmailCatalogue.h"
+
+namespace mms {
 
 const OperatorCatalogue<EmailOperatorParams> &EmailCatalogue()
 {
-    static const OperatorCatalogue<EmailOperatorParams> catalogue(kEmailCountries, kEmailOperators);
+    static constexpr OperatorCatalogue<EmailOperatorParams> catalogue(kEmailCountries, kEmailOperators);
     return catalogue;
 }
 
-std::optional<SmtpPreset> FindSmtpPreset(const QString &operatorKey)
+std::optional<SmtpPreset> FindSmtpPreset(std::string_view operatorKey)
 {
     for (const SmtpPresetRow &row : kSmtpPresets) {
-        if (QLatin1String(row.operatorKey) == operatorKey)
+        if (row.operatorKey == operatorKey)
             return row.preset;
     }
     return std::nullopt;
 }
+
+} // namespace mms

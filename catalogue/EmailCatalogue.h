@@ -1,8 +1,10 @@
 #pragma once
 
-#include "OperatorCatalogue.h"
+#include "catalogue/OperatorCatalogue.h"
 
 #include <optional>
+
+namespace mms {
 
 // The internet (GPRS) connection settings an operator publishes.
 struct EmailOperatorParams {
@@ -32,4 +34,6 @@ extern const SmtpPresetRow kSmtpPresets[kSmtpPresetCount];
 const OperatorCatalogue<EmailOperatorParams> &EmailCatalogue();
 
 // The preset of the first row whose key equals the text exactly, or none.
-std::optional<SmtpPreset> FindSmtpPreset(const QString &operatorKey);
+std::optional<SmtpPreset> FindSmtpPreset(std::string_view operatorKey);
+
+} // namespace mms

@@ -10,7 +10,9 @@
 // Rows are grouped by country in country-list order; the country's operator
 // list shows them in row order.
 
-#include "EmailCatalogue.h"
+#include "catalogue/EmailCatalogue.h"
+
+namespace mms {
 
 const char *const kEmailCountries[kEmailCountryCount] = {
     "China", "United States", "Deutschland", "United Kingdom", "Canada", "Sweden", "Slovenia",
@@ -143,3 +145,5 @@ const SmtpPresetRow kSmtpPresets[kSmtpPresetCount] = {
     {"Norway--Netcom", {"smtp.telia.no", "25"}},  // Telia Norge, NetCom's name since 2016
     {"Sweden--Telia", {"mailout.telia.com", "25"}},  // Telia Sweden
 };
+
+} // namespace mms

@@ -1,7 +1,11 @@
-#include "MmsCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+
+namespace mms {
 
 const OperatorCatalogue<MmsOperatorParams> &MmsCatalogue()
 {
-    static const OperatorCatalogue<MmsOperatorParams> catalogue(kMmsCountries, kMmsOperators);
+    static constexpr OperatorCatalogue<MmsOperatorParams> catalogue(kMmsCountries, kMmsOperators);
     return catalogue;
 }
+
+} // namespace mms

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "OperatorCatalogue.h"
+#include "catalogue/OperatorCatalogue.h"
+
+namespace mms {
 
 // The MMS connection settings an operator publishes for its handsets.
 struct MmsOperatorParams {
@@ -19,3 +21,5 @@ extern const char *const kMmsCountries[kMmsCountryCount];
 extern const OperatorRow<MmsOperatorParams> kMmsOperators[kMmsOperatorCount];
 
 const OperatorCatalogue<MmsOperatorParams> &MmsCatalogue();
+
+} // namespace mms

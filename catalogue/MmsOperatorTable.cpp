@@ -11,7 +11,9 @@
 // Rows are grouped by country in country-list order; the country's operator
 // list shows them in row order.
 
-#include "MmsCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+
+namespace mms {
 
 const char *const kMmsCountries[kMmsCountryCount] = {
     "China", "United States", "Deutschland", "United Kingdom", "Canada", "Sweden", "Slovenia",
@@ -135,3 +137,5 @@ const OperatorRow<MmsOperatorParams> kMmsOperators[kMmsOperatorCount] = {
     {"Estonia", "ELISA", {"http://194.204.2.10", "mms", "194.204.2.6", "8000", "", ""}},
     {"Estonia", "TELE2", {"http://mmsc.tele2.ee", "mms.tele2.ee", "193.12.40.6", "8080", "", ""}},
 };
+
+} // namespace mms

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace mms {
+
 // One text of the string catalogue, UTF-8; the table is generated from
 // catalogue/strings/ and sorted by language, then number.
 struct StringEntry {
@@ -10,3 +12,5 @@ struct StringEntry {
 
 extern const StringEntry kStringEntries[];
 extern const int kStringEntryCount;
+
+} // namespace mms

@@ -34,8 +34,10 @@ endforeach()
 
 file(WRITE "${OUTPUT}.tmp"
 "// Generated from catalogue/strings/*.txt at build time: edit those files, not this one.\n"
-"#include \"StringCatalogueData.h\"\n\n"
+"#include \"catalogue/StringCatalogueData.h\"\n\n"
+"namespace mms {\n\n"
 "const StringEntry kStringEntries[] = {\n${rows}};\n\n"
-"const int kStringEntryCount = int(sizeof(kStringEntries) / sizeof(kStringEntries[0]));\n")
+"const int kStringEntryCount = int(sizeof(kStringEntries) / sizeof(kStringEntries[0]));\n\n"
+"} // namespace mms\n")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.tmp")

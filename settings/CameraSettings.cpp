@@ -1,6 +1,10 @@
-#include "CameraSettings.h"
+#include "settings/CameraSettings.h"
 
-#include "SettingsFileWriter.h"
+#include "settings/CameraFields.h"
+#include "settings/FileAccess.h"
+#include "settings/SettingsFileWriter.h"
+
+#include <algorithm>
 
 // CAMERASETUP.dat, 59 bytes; every value one byte unless stated:
 //
@@ -19,82 +23,159 @@
 //
 // Values are written as their low 8 bits; nothing is range-checked, as the camera
 // dialog only offers positions inside its lists.
+namespace mms {
 namespace {
 
-constexpr int kDateFormatOffset = 10;
-constexpr int kIntervalOffset = 18;
-constexpr int kTimeLapseOffset = 21;
-constexpr int kSerialNoOffset = 24;
-constexpr int kTimerOffset = 29;
+constexpr size_t kSignatureOffset = 46;
+constexpr size_t kChecksumOffset = 55;
 
-void WriteCameraBlocks(SettingsFileWriter &writer, const CameraSettings &s)
+// The record's one-byte fields in file order; the year's two bytes follow DateFormat.
+template <typename Record>
+auto ByteFieldsBeforeYear(Record &s)
 {
-    writer.WriteBlock(Bytes({s.Mode, s.PhotoSize, s.VideoSize, s.ImageBurst, s.VideoLength, s.Beep, s.SenseLevel,
-                             s.TV, s.TimeStamp, s.CyclingSave}));
-    writer.WriteBlock(Bytes({s.DateFormat, uint8_t(s.Year >> 8), uint8_t(s.Year & 0xFF), s.Month, s.Day, s.Hour,
-                             s.Minute, s.Second}));
-    writer.WriteBlock(Bytes({s.IntervalOnOff, s.IntervalMinute, s.IntervalSecond}));
-    writer.WriteBlock(Bytes({s.TimeLapseOnOff, s.TimeLapseHour, s.TimeLapseMinute}));
-    writer.WriteBlock(Bytes({s.SerialNoOnOff, s.SerialNoChar[0], s.SerialNoChar[1], s.SerialNoChar[2],
-                             s.SerialNoChar[3]}));
-    QByteArray timer = Bytes({s.TimerOnOff});
-    for (const TimerPeriod &p : s.Timer)
-        timer += Bytes({p.StartHour, p.StartMinute, p.EndHour, p.EndMinute});
-    writer.WriteBlock(timer);
-    writer.WriteCompactTrailer();
+    return std::array{&s.Mode, &s.PhotoSize,  &s.VideoSize, &s.ImageBurst, &s.VideoLength, &s.Beep,
+                      &s.SenseLevel, &s.TV, &s.TimeStamp, &s.CyclingSave, &s.DateFormat};
+}
+
+template <typename Record>
+auto ByteFieldsAfterYear(Record &s)
+{
+    return std::array{&s.Month,          &s.Day,           &s.Hour,          &s.Minute,
+                      &s.Second,         &s.IntervalOnOff, &s.IntervalMinute, &s.IntervalSecond,
+                      &s.TimeLapseOnOff, &s.TimeLapseHour, &s.TimeLapseMinute, &s.SerialNoOnOff,
+                      &s.SerialNoChar[0], &s.SerialNoChar[1], &s.SerialNoChar[2], &s.SerialNoChar[3],
+                      &s.TimerOnOff};
+}
+
+template <typename Record>
+auto TimerBytes(Record &s)
+{
+    std::array<decltype(&s.Timer[0].StartHour), 4 * kTimerPeriodCount> bytes;
+    for (int i = 0; i < kTimerPeriodCount; ++i) {
+        auto &p = s.Timer[i];
+        std::copy_n(std::array{&p.StartHour, &p.StartMinute, &p.EndHour, &p.EndMinute}.begin(), 4, &bytes[4 * i]);
+    }
+    return bytes;
+}
+
+// The values in file order, bytes 0..45.
+std::array<uint8_t, kSignatureOffset> ValueBytes(const CameraSettings &s)
+{
+    std::array<uint8_t, kSignatureOffset> bytes;
+    uint8_t *next = bytes.data();
+    for (const uint8_t *value : ByteFieldsBeforeYear(s))
+        *next++ = *value;
+    *next++ = uint8_t(s.Year >> 8);
+    *next++ = uint8_t(s.Year & 0xFF);
+    for (const uint8_t *value : ByteFieldsAfterYear(s))
+        *next++ = *value;
+    for (const uint8_t *value : TimerBytes(s))
+        *next++ = *value;
+    return bytes;
+}
+
+void CheckValues(const CameraSettings &s, std::vector<std::string> &problems)
+{
+    const auto invalid = [&problems](std::string_view name, int value) {
+        problems.push_back(std::string(name) + " holds " + std::to_string(value) + ", which is not a valid value");
+    };
+    const auto checkSwitch = [&invalid](std::string_view name, uint8_t value) {
+        if (value >= std::size(kOnOffNames))
+            invalid(name, value);
+    };
+    for (const CameraChoiceField &field : CameraChoiceFields()) {
+        if (s.*field.member >= field.choices.size())
+            invalid(field.name, s.*field.member);
+    }
+    if (s.ImageBurst >= kImageBurstMax)
+        invalid(kImageBurstName, s.ImageBurst);
+    if (!IsValidClock(s))
+        problems.push_back("clock " + ClockText(s) + " is not a valid time");
+    for (const CameraGroup &group : CameraNumberGroups()) {
+        checkSwitch(group.name, s.*group.onOff);
+        for (const CameraNumberField &number : group.numbers) {
+            if (s.*number.member > number.max)
+                invalid(number.name, s.*number.member);
+        }
+    }
+    checkSwitch(kSerialSwitchName, s.SerialNoOnOff);
+    checkSwitch(kTimerSwitchName, s.TimerOnOff);
+    for (uint8_t position : s.SerialNoChar) {
+        if (position >= kSerialCharCount)
+            invalid(kSerialName, position);
+    }
+    for (int i = 0; i < kTimerPeriodCount; ++i) {
+        if (!IsValidPeriod(s.Timer[i]))
+            problems.push_back(TimerPeriodName(i) + " is not a valid period");
+    }
 }
 
 } // namespace
 
-void SetCameraClock(CameraSettings &s, const QDateTime &clock)
+void SetCameraClock(CameraSettings &s, const std::tm &clock)
 {
-    const QDate date = clock.date();
-    const QTime time = clock.time();
-    s.Year = uint16_t(date.year());
-    s.Month = uint8_t(date.month());
-    s.Day = uint8_t(date.day());
-    s.Hour = uint8_t(time.hour());
-    s.Minute = uint8_t(time.minute());
-    s.Second = uint8_t(time.second());
+    s.Year = uint16_t(clock.tm_year + 1900);
+    s.Month = uint8_t(clock.tm_mon + 1);
+    s.Day = uint8_t(clock.tm_mday);
+    s.Hour = uint8_t(clock.tm_hour);
+    s.Minute = uint8_t(clock.tm_min);
+    // A leap second shows as :60, which the camera's clock does not have.
+    s.Second = uint8_t(std::min(clock.tm_sec, 59));
 }
 
-QByteArray ComposeCameraSetupFile(const CameraSettings &settings)
+std::tm LocalClockNow()
 {
-    return ComposeSettingsFile([&settings](SettingsFileWriter &writer) { WriteCameraBlocks(writer, settings); });
+    const std::time_t now = std::time(nullptr);
+    std::tm clock{};
+#ifdef _WIN32
+    localtime_s(&clock, &now);
+#else
+    localtime_r(&now, &clock);
+#endif
+    return clock;
 }
 
-CameraSettings DecodeCameraSetupFile(QByteArrayView file)
+Bytes ComposeCameraSetupFile(const CameraSettings &settings)
 {
-    Q_ASSERT(file.size() == kCameraSetupFileSize);
-    const auto at = [&file](int offset) { return uint8_t(file[offset]); };
-    CameraSettings s;
-    uint8_t *const firstBlock[] = {&s.Mode, &s.PhotoSize, &s.VideoSize, &s.ImageBurst, &s.VideoLength,
-                                   &s.Beep, &s.SenseLevel, &s.TV, &s.TimeStamp, &s.CyclingSave};
-    for (int i = 0; i < 10; ++i)
-        *firstBlock[i] = at(i);
-    s.DateFormat = at(kDateFormatOffset);
-    s.Year = uint16_t(at(kDateFormatOffset + 1) << 8 | at(kDateFormatOffset + 2));
-    uint8_t *const clock[] = {&s.Month, &s.Day, &s.Hour, &s.Minute, &s.Second};
-    for (int i = 0; i < 5; ++i)
-        *clock[i] = at(kDateFormatOffset + 3 + i);
-    s.IntervalOnOff = at(kIntervalOffset);
-    s.IntervalMinute = at(kIntervalOffset + 1);
-    s.IntervalSecond = at(kIntervalOffset + 2);
-    s.TimeLapseOnOff = at(kTimeLapseOffset);
-    s.TimeLapseHour = at(kTimeLapseOffset + 1);
-    s.TimeLapseMinute = at(kTimeLapseOffset + 2);
-    s.SerialNoOnOff = at(kSerialNoOffset);
-    for (int i = 0; i < 4; ++i)
-        s.SerialNoChar[i] = at(kSerialNoOffset + 1 + i);
-    s.TimerOnOff = at(kTimerOffset);
-    for (int i = 0; i < 4; ++i) {
-        const int period = kTimerOffset + 1 + 4 * i;
-        s.Timer[i] = {at(period), at(period + 1), at(period + 2), at(period + 3)};
+    // Blocks 1 to 6 are summed alike, so the values go in as one block.
+    SettingsFileWriter writer(kCameraSetupFileSize);
+    writer.WriteBlock(ValueBytes(settings));
+    writer.WriteCompactTrailer();
+    return writer.TakeContent();
+}
+
+Decoded<CameraSettings> DecodeCameraSetupFile(ByteView file)
+{
+    Decoded<CameraSettings> decoded;
+    if (file.size() != size_t(kCameraSetupFileSize)) {
+        decoded.problems.push_back(std::to_string(file.size()) + " bytes is not the size of a camera settings file ("
+                                   + std::to_string(kCameraSetupFileSize) + ")");
+        return decoded;
     }
-    return s;
+    CameraSettings &s = decoded.record;
+    size_t offset = 0;
+    for (uint8_t *value : ByteFieldsBeforeYear(s))
+        *value = file[offset++];
+    s.Year = uint16_t(file[offset] << 8 | file[offset + 1]);
+    offset += 2;
+    for (uint8_t *value : ByteFieldsAfterYear(s))
+        *value = file[offset++];
+    for (uint8_t *value : TimerBytes(s))
+        *value = file[offset++];
+
+    decoded.signatureOk = std::equal(kTrailerSignature.begin(), kTrailerSignature.end(), &file[kSignatureOffset]);
+    decoded.checksumOk = ReadBigEndian32(file.subspan(kChecksumOffset)) == ByteSum(file.first(kChecksumOffset));
+    if (!decoded.signatureOk)
+        decoded.problems.push_back("the trailer signature is wrong");
+    if (!decoded.checksumOk)
+        decoded.problems.push_back("the checksum does not match the content");
+    CheckValues(s, decoded.problems);
+    return decoded;
 }
 
-bool WriteCameraSetupFile(const QString &path, const CameraSettings &settings, QString *error)
+bool WriteCameraSetupFile(const std::string &path, const CameraSettings &settings, std::string *error)
 {
-    return WriteSettingsFile(path, ComposeCameraSetupFile(settings), error);
+    return ReplaceFile(path, ComposeCameraSetupFile(settings), error);
 }
+
+} // namespace mms

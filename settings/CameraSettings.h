@@ -1,17 +1,22 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QString>
+#include "settings/Bytes.h"
+#include "settings/Decoded.h"
 
 #include <array>
 #include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace mms {
 
 struct TimerPeriod {
     uint8_t StartHour = 0;
     uint8_t StartMinute = 0;
     uint8_t EndHour = 0;
     uint8_t EndMinute = 0;
+
+    bool operator==(const TimerPeriod &) const = default;
 };
 
 // Every value is the position of the chosen entry in the camera dialog's list. The
@@ -45,20 +50,27 @@ struct CameraSettings {
     std::array<uint8_t, 4> SerialNoChar = {29, 14, 28, 29}; // 0-9 digits, 10-35 "A".."Z": TEST
     uint8_t TimerOnOff = 1;
     std::array<TimerPeriod, 4> Timer = {};
+
+    bool operator==(const CameraSettings &) const = default;
 };
 
 inline constexpr int kCameraSetupFileSize = 59;
 inline constexpr const char *kCameraSetupFileName = "CAMERASETUP.dat";
 
-// Puts a date and time into the record's clock fields, to the second.
-void SetCameraClock(CameraSettings &settings, const QDateTime &clock);
+// Puts a calendar time (as std::localtime gives it) into the record's clock, to the second.
+void SetCameraClock(CameraSettings &settings, const std::tm &clock);
+// The computer's local time now.
+std::tm LocalClockNow();
 
 // The 59 bytes of CAMERASETUP.dat for a record.
-QByteArray ComposeCameraSetupFile(const CameraSettings &settings);
+Bytes ComposeCameraSetupFile(const CameraSettings &settings);
 
-// The record a 59-byte CAMERASETUP.dat carries; the trailer is not checked here.
-CameraSettings DecodeCameraSetupFile(QByteArrayView file);
+// The record a CAMERASETUP.dat carries, with what is wrong with the file: its size,
+// signature, checksum, and values outside their lists.
+Decoded<CameraSettings> DecodeCameraSetupFile(ByteView file);
 
 // Replaces the file at path; on false, error (when given) receives the reason and the
 // file that was there is unchanged.
-bool WriteCameraSetupFile(const QString &path, const CameraSettings &settings, QString *error = nullptr);
+bool WriteCameraSetupFile(const std::string &path, const CameraSettings &settings, std::string *error = nullptr);
+
+} // namespace mms

@@ -1,11 +1,12 @@
-#include "Scrambler.h"
+#include "settings/Scrambler.h"
 
+namespace mms {
 namespace {
 
 bool IsScrambled(uint8_t c)
 {
-    return c == '.' || c == '/' || (c >= '0' && c <= ':') || c == '@'
-        || (c >= 'A' && c <= 'Z' && c != 'M') || (c >= 'a' && c <= 'z');
+    return c == '.' || c == '/' || (c >= '0' && c <= ':') || c == '@' || (c >= 'A' && c <= 'Z' && c != 'M')
+        || (c >= 'a' && c <= 'z');
 }
 
 uint8_t ComplementSwapped(uint8_t v)
@@ -33,3 +34,11 @@ uint8_t EncodeDigit(uint8_t c, uint8_t fallback)
         return fallback;
     return ComplementSwapped(uint8_t(c - '0'));
 }
+
+int DecodeDigit(uint8_t code)
+{
+    const uint8_t value = ComplementSwapped(code);
+    return value <= 9 ? value : -1;
+}
+
+} // namespace mms
