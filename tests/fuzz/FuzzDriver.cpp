@@ -1,10 +1,8 @@
 // Runs the fuzz harness over a fixed, seeded set of inputs, so that CTest (and the
 // sanitizer build) exercise the decoder without libFuzzer. Every input lives in a
 // buffer of exactly its size, so a read past the data is caught by AddressSanitizer.
-#include "CameraSettings.h"
-#include "SettingsFileWriter.h"
-
-#include <QByteArray>
+#include "settings/CameraSettings.h"
+#include "settings/SendingLines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,18 +36,18 @@ std::vector<uint8_t> RandomInput(size_t size)
 std::vector<uint8_t> CameraFileWithRandomValues()
 {
     const int spread = 2 << (RandomByte() % 8);
-    QByteArray file = ComposeCameraSetupFile(CameraSettings());
+    std::vector<uint8_t> file = mms::ComposeCameraSetupFile(mms::CameraSettings());
     for (int i = 0; i < 46; ++i)
-        file[i] = char(RandomByte() % spread);
-    file.replace(55, 4, BigEndian32(ByteSum(file.first(55))));
-    return {file.begin(), file.end()};
+        file[i] = uint8_t(RandomByte() % spread);
+    const std::array<uint8_t, 4> sum = mms::BigEndian32(mms::ByteSum(mms::ByteView(file).first(55)));
+    std::copy(sum.begin(), sum.end(), file.begin() + 55);
+    return file;
 }
 
 // A valid camera file with a few bytes changed, its length changed now and then.
 std::vector<uint8_t> MutatedCameraFile()
 {
-    const QByteArray valid = ComposeCameraSetupFile(CameraSettings());
-    std::vector<uint8_t> input(valid.begin(), valid.end());
+    std::vector<uint8_t> input = mms::ComposeCameraSetupFile(mms::CameraSettings());
     for (int flips = 1 + RandomByte() % 3; flips > 0; --flips)
         input[RandomByte() % input.size()] = RandomByte();
     if (RandomByte() % 8 == 0)
@@ -61,9 +59,8 @@ std::vector<uint8_t> MutatedCameraFile()
 // every line before it.
 std::vector<uint8_t> LineFileWithValidTrailer(size_t size)
 {
-    std::vector<uint8_t> input = RandomInput(size - kLineLength);
-    const QByteArray body(reinterpret_cast<const char *>(input.data()), qsizetype(input.size()));
-    const QByteArray finalLine = ComposeFinalLine(ByteSum(body));
+    std::vector<uint8_t> input = RandomInput(size - mms::kLineLength);
+    const mms::Line finalLine = mms::ComposeFinalLine(mms::ByteSum(input));
     input.insert(input.end(), finalLine.begin(), finalLine.end());
     return input;
 }

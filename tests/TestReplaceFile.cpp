@@ -1,7 +1,7 @@
 // Writing CAMERASETUP.dat on the real file system: replacing, refusing, and a medium
 // that fills up during the write. The old file must survive every failure, and no
 // temporary file may be left beside it.
-#include "CameraSettings.h"
+#include "settings/CameraSettings.h"
 #include "TestFiles.h"
 
 #include <QDir>
