@@ -1,6 +1,6 @@
 // mms-setup: the desktop program that prepares the settings files a cellular trail
 // camera reads from its memory card.
-#include "Program.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // Time per CAMERASETUP.dat: composed in memory, and written in-process to a real
 // folder (temporary file, flush to the medium, rename over the old file).
-#include "CameraSettings.h"
+#include "settings/CameraSettings.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

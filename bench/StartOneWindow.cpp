@@ -1,7 +1,7 @@
 // The floor under mms-setup's start-up: a minimal Qt Widgets program that shows one
 // window, ended the same way once that window is on screen. The window is empty, or
 // shows the line of text given as the argument, which adds setting up the fonts.
-#include "StartProbe.h"
+#include "bench/StartProbe.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "StartProbe.h"
+#include "bench/StartProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

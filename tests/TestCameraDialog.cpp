@@ -1,13 +1,14 @@
 // The camera settings dialog: lists and show positions, the captured clock, Default,
 // the enabling rules, Generate and its result, and typing in the lists.
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
+#include "tests/support/TestSupport.h"
 
-#include "FormLook.h"
-#include "TForm_SaveParamsResult.h"
-#include "TMMSMainForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/FormLook.h"
+#include "ui/TForm_SaveParamsResult.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TSystemSetupForm.h"
 
-#include "CameraSettings.h"
+#include "settings/CameraSettings.h"
 
 #include <QFile>
 #include <QLabel>
@@ -93,7 +94,7 @@ void TestCameraDialog::init()
 QString TestCameraDialog::SaveInto(const QTemporaryDir &folder)
 {
     g_forms.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
-    return folder.filePath(QString::fromLatin1(kCameraSetupFileName));
+    return folder.filePath(QString::fromLatin1(mms::kCameraSetupFileName));
 }
 
 void TestCameraDialog::showFillsTheListsAndSelects_data()
@@ -298,7 +299,7 @@ void TestCameraDialog::saveFilePath()
 {
     QFETCH(QString, folder);
     QFETCH(QString, path);
-    QCOMPARE(SaveFilePath(folder, QString::fromLatin1(kCameraSetupFileName)), path);
+    QCOMPARE(SaveFilePath(folder, QString::fromLatin1(mms::kCameraSetupFileName)), path);
 }
 
 void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
@@ -320,7 +321,7 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
                                                 "BADAAB3BEB1B2DFACB"
                                                 "000006C3")
                                          .toLower());
-    VerifyGenerated(Dialog(), 2, QStringLiteral("System configuration file has been generated."));
+    CHECK(Generated(Dialog(), 2, QStringLiteral("System configuration file has been generated.")));
 }
 
 void TestCameraDialog::generateWritesTheClockCapturedBefore()
@@ -329,9 +330,7 @@ void TestCameraDialog::generateWritesTheClockCapturedBefore()
     const QString path = SaveInto(folder);
     m_now = kLaterTime; // Generate does not read the clock
     Click(Dialog(), "Button_Generate");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const CameraSettings written = DecodeCameraSetupFile(file.readAll());
+    const mms::CameraSettings written = mms::DecodeCameraSetupFile(ToBytes(ReadFile(path))).record;
     QCOMPARE(QDateTime(QDate(written.Year, written.Month, written.Day),
                        QTime(written.Hour, written.Minute, written.Second)),
              kShowTime);
@@ -341,7 +340,7 @@ void TestCameraDialog::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Pick(List("ComboBox_Mode"), 2);
-    VerifyGenerateRefused(Dialog(), SaveInto(folder), 1, QStringLiteral("System configuration file has been failed."));
+    CHECK(GenerateRefused(Dialog(), SaveInto(folder), 1, QStringLiteral("System configuration file has been failed.")));
     QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2); // what was picked stays
 }
 
@@ -378,7 +377,7 @@ void TestCameraDialog::typedKeysAreDiscarded()
     QFETCH(QByteArray, list);
     QFETCH(QString, typed);
     QFETCH(bool, listOpen);
-    VerifyTypingIsDiscarded(List(list.constData()), typed, listOpen);
+    CHECK(TypingIsDiscarded(List(list.constData()), typed, listOpen));
 }
 
 QTEST_MAIN(TestCameraDialog)

@@ -2,15 +2,16 @@
 // catalogue with their SMTP presets, the sender kept through changes of mode, and
 // Generate writing its file. What it shares with the MMS dialog is tested on both in
 // TestSendingRows.
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
+#include "ui/CoreText.h"
 
-#include "FormLook.h"
-#include "TestFiles.h"
-#include "TMMSMainForm.h"
-#include "TSMTPSetupForm.h"
+#include "ui/FormLook.h"
+#include "tests/support/TestSupport.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TSMTPSetupForm.h"
 
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
+#include "catalogue/EmailCatalogue.h"
+#include "settings/EmailSettings.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -63,7 +64,7 @@ void TestEmailDialog::init()
 QString TestEmailDialog::SaveInto(const QTemporaryDir &folder) const
 {
     g_forms.SMTPSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
-    return folder.filePath(QString::fromLatin1(kEmailSetupFileName));
+    return folder.filePath(QString::fromLatin1(mms::kEmailSetupFileName));
 }
 
 void TestEmailDialog::titleAndCaptions()
@@ -118,10 +119,10 @@ void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset()
     QTest::keyClicks(Field(QStringLiteral("Edit_SmtpServer")), QStringLiteral("mail.example.net"));
     QTest::keyClicks(Field(QStringLiteral("Edit_Port")), QStringLiteral("587"));
 
-    PickText(List("ComboBox_Country"), country);
+    CHECK(PickText(List("ComboBox_Country"), country));
     const QStringList operators = ListItems(List("ComboBox_Operator"));
     QCOMPARE(operators.size(), count);
-    QCOMPARE(operators, EmailCatalogue().OperatorNames(EmailCatalogue().FindCountry(country)));
+    QCOMPARE(operators, FromCore(mms::EmailCatalogue().OperatorNames(mms::EmailCatalogue().FindCountry(Utf8(country)))));
     QCOMPARE(List("ComboBox_Operator")->currentText(), selected);
     QCOMPARE(Server(), server);
     QCOMPARE(Port(), port);
@@ -130,16 +131,16 @@ void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset()
 void TestEmailDialog::operatorAppliesItsPreset()
 {
     QTest::keyClicks(Field(QStringLiteral("Edit_Port")), QStringLiteral("465"));
-    PickText(List("ComboBox_Country"), QStringLiteral("Sweden"));
+    CHECK(PickText(List("ComboBox_Country"), QStringLiteral("Sweden")));
     QCOMPARE(List("ComboBox_Operator")->currentText(), QStringLiteral("Telenor")); // no preset
     QCOMPARE(Server(), QString());
     QCOMPARE(Port(), QStringLiteral("465"));
 
-    PickText(List("ComboBox_Operator"), QStringLiteral("Telia"));
+    CHECK(PickText(List("ComboBox_Operator"), QStringLiteral("Telia")));
     QCOMPARE(Server(), QStringLiteral("mailout.telia.com"));
     QCOMPARE(Port(), QStringLiteral("25"));
 
-    PickText(List("ComboBox_Operator"), QStringLiteral("Tele2")); // none: both stay
+    CHECK(PickText(List("ComboBox_Operator"), QStringLiteral("Tele2"))); // none: both stay
     QCOMPARE(Server(), QStringLiteral("mailout.telia.com"));
     QCOMPARE(Port(), QStringLiteral("25"));
 }
@@ -171,30 +172,30 @@ void TestEmailDialog::generateInAutoModeWritesTheRecord()
     QTest::keyClicks(NumberField(), QStringLiteral("15"));
     Pick(List("ComboBox_DailyReport_OnOff"), 0);
     Pick(List("ComboBox_DailyReport_Hour"), 6);
-    PickText(List("ComboBox_Country"), QStringLiteral("Deutschland"));
-    PickText(List("ComboBox_Operator"), QStringLiteral("T-Mobile"));
+    CHECK(PickText(List("ComboBox_Country"), QStringLiteral("Deutschland")));
+    CHECK(PickText(List("ComboBox_Operator"), QStringLiteral("T-Mobile")));
     QTest::keyClicks(Field(QStringLiteral("Edit_SenderEmail")), QStringLiteral("cam@example.de"));
     QTest::keyClicks(Field(QStringLiteral("MaskEdit_SenderPassword")), QStringLiteral("s3cret!"));
     QTest::keyClicks(Field(QStringLiteral("Edit_Email2")), QStringLiteral("me@example.de"));
 
     Click(Dialog(), "Button_Generate");
 
-    EmailSettings expected;
+    mms::EmailSettings expected;
     expected.Header.Status = 3;
-    expected.Header.NumberPerDay = QStringLiteral("15");
+    expected.Header.NumberPerDay = "15";
     expected.Header.DailyReportOnOff = 0;
     expected.Header.DailyReportHour = 6;
-    expected.Country = QStringLiteral("Deutschland");
-    expected.Operator = QStringLiteral("T-Mobile");
-    expected.SmtpServer = QStringLiteral("smtp.vodafone.de"); // the operator's preset
-    expected.SmtpPort = QStringLiteral("25");
-    expected.SenderEmail = QStringLiteral("cam@example.de");
-    expected.SenderPassword = QStringLiteral("s3cret!");
-    expected.Email[1] = QStringLiteral("me@example.de");
-    const std::optional<QByteArray> composed = ComposeEmailSetupFile(expected);
+    expected.Country = "Deutschland";
+    expected.Operator = "T-Mobile";
+    expected.SmtpServer = "smtp.vodafone.de"; // the operator's preset
+    expected.SmtpPort = "25";
+    expected.SenderEmail = "cam@example.de";
+    expected.SenderPassword = "s3cret!";
+    expected.Email[1] = "me@example.de";
+    const std::optional<mms::Bytes> composed = mms::ComposeEmailSetupFile(expected);
     QVERIFY(composed);
-    QCOMPARE(ReadFile(path).toHex(), composed->toHex());
-    VerifyGenerated(Dialog(), 22, QStringLiteral("Email configuration file has been generated."));
+    QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
+    CHECK(Generated(Dialog(), 22, QStringLiteral("Email configuration file has been generated.")));
 }
 
 void TestEmailDialog::generateInManualModeWithEverythingEmpty()

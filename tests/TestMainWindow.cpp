@@ -1,10 +1,10 @@
 // The start-up state of the program and its main window: model rule, window flow to
 // the three settings dialogs, keyboard order and the end of the program.
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
-#include "TForm_SelectSavePath.h"
-#include "TMMSMainForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/TForm_SelectSavePath.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TSystemSetupForm.h"
 
 #include <QApplication>
 #include <QFontDatabase>

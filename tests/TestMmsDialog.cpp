@@ -1,14 +1,15 @@
 // The MMS settings dialog's own part: its captions, the operator lists of its catalogue,
 // and Generate writing its file. What it shares with the e-mail dialog is tested on both
 // in TestSendingRows.
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
+#include "ui/CoreText.h"
 
-#include "TestFiles.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
+#include "tests/support/TestSupport.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
 
-#include "MmsCatalogue.h"
-#include "MmsSettings.h"
+#include "catalogue/MmsCatalogue.h"
+#include "settings/MmsSettings.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -52,7 +53,7 @@ void TestMmsDialog::init()
 QString TestMmsDialog::SaveInto(const QTemporaryDir &folder) const
 {
     g_forms.MMSSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
-    return folder.filePath(QString::fromLatin1(kMmsSetupFileName));
+    return folder.filePath(QString::fromLatin1(mms::kMmsSetupFileName));
 }
 
 void TestMmsDialog::titleAndCaptions()
@@ -93,13 +94,13 @@ void TestMmsDialog::countryRebuildsTheOperators()
     QFETCH(QString, country);
     QFETCH(int, count);
     QFETCH(QString, selected);
-    PickText(List("ComboBox_Country"), QStringLiteral("Sweden"));
-    PickText(List("ComboBox_Operator"), QStringLiteral("Telia"));
+    CHECK(PickText(List("ComboBox_Country"), QStringLiteral("Sweden")));
+    CHECK(PickText(List("ComboBox_Operator"), QStringLiteral("Telia")));
 
-    PickText(List("ComboBox_Country"), country);
+    CHECK(PickText(List("ComboBox_Country"), country));
     const QStringList operators = ListItems(List("ComboBox_Operator"));
     QCOMPARE(operators.size(), count);
-    QCOMPARE(operators, MmsCatalogue().OperatorNames(MmsCatalogue().FindCountry(country)));
+    QCOMPARE(operators, FromCore(mms::MmsCatalogue().OperatorNames(mms::MmsCatalogue().FindCountry(Utf8(country)))));
     QCOMPARE(List("ComboBox_Operator")->currentText(), selected);
 }
 
@@ -112,26 +113,26 @@ void TestMmsDialog::generateInAutoModeWritesTheRecord()
     QTest::keyClicks(NumberField(), QStringLiteral("7"));
     Pick(List("ComboBox_DailyReport_OnOff"), 0);
     Pick(List("ComboBox_DailyReport_Hour"), 13);
-    PickText(List("ComboBox_Country"), QStringLiteral("United Kingdom"));
-    PickText(List("ComboBox_Operator"), QStringLiteral("O2"));
+    CHECK(PickText(List("ComboBox_Country"), QStringLiteral("United Kingdom")));
+    CHECK(PickText(List("ComboBox_Operator"), QStringLiteral("O2")));
     QTest::keyClicks(Field(QStringLiteral("Edit_Mobile1")), QStringLiteral("+447700900123"));
     QTest::keyClicks(Field(QStringLiteral("Edit_Email4")), QStringLiteral("cam@example.net"));
 
     Click(Dialog(), "Button_Generate");
 
-    MmsSettings expected;
+    mms::MmsSettings expected;
     expected.Header.Status = 2;
-    expected.Header.NumberPerDay = QStringLiteral("7");
+    expected.Header.NumberPerDay = "7";
     expected.Header.DailyReportOnOff = 0;
     expected.Header.DailyReportHour = 13;
-    expected.Country = QStringLiteral("United Kingdom");
-    expected.Operator = QStringLiteral("O2");
-    expected.Mobile[0] = QStringLiteral("+447700900123");
-    expected.Email[3] = QStringLiteral("cam@example.net");
-    const std::optional<QByteArray> composed = ComposeMmsSetupFile(expected);
+    expected.Country = "United Kingdom";
+    expected.Operator = "O2";
+    expected.Mobile[0] = "+447700900123";
+    expected.Email[3] = "cam@example.net";
+    const std::optional<mms::Bytes> composed = mms::ComposeMmsSetupFile(expected);
     QVERIFY(composed);
-    QCOMPARE(ReadFile(path).toHex(), composed->toHex());
-    VerifyGenerated(Dialog(), 12, QStringLiteral("MMS configuration file has been generated."));
+    QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
+    CHECK(Generated(Dialog(), 12, QStringLiteral("MMS configuration file has been generated.")));
 }
 
 void TestMmsDialog::generateWithAnEmptyNumberWritesZero()
@@ -142,7 +143,7 @@ void TestMmsDialog::generateWithAnEmptyNumberWritesZero()
     Click(Dialog(), "Button_Generate");
     QCOMPARE(NumberField()->text(), QStringLiteral("0"));
     // The first show's settings: China Mobile's parameters from the catalogue.
-    QCOMPARE(ReadFile(path).toHex(), ComposeMmsSetupFile(MmsSettings())->toHex());
+    QCOMPARE(ReadFile(path).toHex(), ToQ(*mms::ComposeMmsSetupFile(mms::MmsSettings())).toHex());
 }
 
 void TestMmsDialog::generateInManualModeWithEverythingEmpty()

@@ -1,13 +1,13 @@
 // The save-location dialog (drive chooser, folder list, OK into the caller's field)
 // and the result dialog's messages.
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
-#include "TForm_SaveParamsResult.h"
-#include "TForm_SelectSavePath.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/TForm_SaveParamsResult.h"
+#include "ui/TForm_SelectSavePath.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
 #include <QDir>
 #include <QFileInfo>

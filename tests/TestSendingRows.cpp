@@ -2,17 +2,19 @@
 // starts from, Auto and Manual mode, the number field, the daily report, the text
 // fields' character rule, typing in the lists, the keyboard order and a refused
 // Generate. Every row names its dialog first ("mms: ...", "email: ...").
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
+#include "tests/support/TestSupport.h"
+#include "ui/CoreText.h"
 
-#include "FormLook.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
+#include "ui/FormLook.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
 
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
-#include "MmsCatalogue.h"
-#include "MmsSettings.h"
+#include "catalogue/EmailCatalogue.h"
+#include "settings/EmailSettings.h"
+#include "catalogue/MmsCatalogue.h"
+#include "settings/MmsSettings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,7 +54,7 @@ const SendingDialog &Mms()
         .tag = "mms",
         .openButton = "Button_MMS_Setup",
         .window = []() -> SendingSetupForm * { return g_forms.MMSSetupForm; },
-        .countries = MmsCatalogue().CountryNames(),
+        .countries = FromCore(mms::MmsCatalogue().CountryNames()),
         .otherCountry = QStringLiteral("United Kingdom"),
         .otherOperator = QStringLiteral("Orange"),
         .connectionFields = {"Edit_URL", "Edit_APN", "Edit_GateWay", "Edit_Port", "Edit_Account",
@@ -60,7 +62,7 @@ const SendingDialog &Mms()
         .senderFields = {},
         .recipientFields = {"Edit_Mobile1", "Edit_Mobile2", "Edit_Mobile3", "Edit_Mobile4", "Edit_Email1",
                             "Edit_Email2", "Edit_Email3", "Edit_Email4"},
-        .fileName = kMmsSetupFileName,
+        .fileName = mms::kMmsSetupFileName,
         .failedResult = 11,
         .failedText = QStringLiteral("MMS configuration file has been failed."),
     };
@@ -73,13 +75,13 @@ const SendingDialog &Email()
         .tag = "email",
         .openButton = "Button_Smtp_Setup",
         .window = []() -> SendingSetupForm * { return g_forms.SMTPSetupForm; },
-        .countries = EmailCatalogue().CountryNames(),
+        .countries = FromCore(mms::EmailCatalogue().CountryNames()),
         .otherCountry = QStringLiteral("Deutschland"), // its operators have SMTP presets
         .otherOperator = QStringLiteral("otelo"),
         .connectionFields = {"Edit_APN", "Edit_Account", "Edit_AccountPassword"},
         .senderFields = {"Edit_SmtpServer", "Edit_Port", "Edit_SenderEmail", "MaskEdit_SenderPassword"},
         .recipientFields = {"Edit_Email1", "Edit_Email2", "Edit_Email3", "Edit_Email4"},
-        .fileName = kEmailSetupFileName,
+        .fileName = mms::kEmailSetupFileName,
         .failedResult = 21,
         .failedText = QStringLiteral("Email configuration file has been failed."),
     };
@@ -279,8 +281,8 @@ void TestSendingRows::reshowIsACompleteReset()
 {
     QFETCH(QByteArray, change);
     if (change == "country") {
-        PickText(List("ComboBox_Country"), m_dialog->otherCountry);
-        PickText(List("ComboBox_Operator"), m_dialog->otherOperator);
+        CHECK(PickText(List("ComboBox_Country"), m_dialog->otherCountry));
+        CHECK(PickText(List("ComboBox_Operator"), m_dialog->otherOperator));
     } else if (change == "manual") {
         Pick(List("ComboBox_MMSMode"), 1);
         FillAllFields();
@@ -302,7 +304,7 @@ void TestSendingRows::reshowIsACompleteReset()
 
 void TestSendingRows::manualModeAndBack()
 {
-    PickText(List("ComboBox_Country"), QStringLiteral("Turkey"));
+    CHECK(PickText(List("ComboBox_Country"), QStringLiteral("Turkey")));
     FillAllFields();
 
     Pick(List("ComboBox_MMSMode"), 1);
@@ -383,8 +385,8 @@ void TestSendingRows::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Dialog()->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
-    VerifyGenerateRefused(Dialog(), folder.filePath(QString::fromLatin1(m_dialog->fileName)),
-                          m_dialog->failedResult, m_dialog->failedText);
+    CHECK(GenerateRefused(Dialog(), folder.filePath(QString::fromLatin1(m_dialog->fileName)),
+                          m_dialog->failedResult, m_dialog->failedText));
 }
 
 // Each dialog's fields take what the camera can read (Latin-1, no control characters),
@@ -446,7 +448,7 @@ void TestSendingRows::typedKeysAreDiscardedByTheLists()
     QFETCH(QByteArray, list);
     QFETCH(QString, typed);
     QFETCH(bool, listOpen);
-    VerifyTypingIsDiscarded(List(list.constData()), typed, listOpen);
+    CHECK(TypingIsDiscarded(List(list.constData()), typed, listOpen));
 }
 
 void TestSendingRows::tabOrderFollowsTheArrangement()

@@ -1,15 +1,15 @@
 // ui-snapshots DIR: writes a PNG of every window as it looks when it is first shown,
 // driven through the same buttons a user presses. Renders off screen unless
 // QT_QPA_PLATFORM says otherwise.
-#include "Program.h"
-#include "TForm_SaveParamsResult.h"
-#include "TForm_SelectSavePath.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/Program.h"
+#include "ui/TForm_SaveParamsResult.h"
+#include "ui/TForm_SelectSavePath.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
-#include "CameraSettings.h"
+#include "settings/CameraSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     Click(g_forms.SystemSetupForm, "Button_Generate");
     ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-generated.png");
     Click(g_forms.Form_SaveParamsResult, "Button_Exit");
-    QFile::setPermissions(saveFolder.filePath(QString::fromLatin1(kCameraSetupFileName)), QFile::ReadOwner);
+    QFile::setPermissions(saveFolder.filePath(QString::fromLatin1(mms::kCameraSetupFileName)), QFile::ReadOwner);
     Click(g_forms.SystemSetupForm, "Button_Generate");
     ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-failed.png");
     Click(g_forms.Form_SaveParamsResult, "Button_Exit");

@@ -1,4 +1,4 @@
-#include "FormLook.h"
+#include "ui/FormLook.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "MessageSetupParts.h"
+#include "ui/MessageSetupParts.h"
 
-#include "StringCatalogue.h"
+#include "settings/CameraText.h"
 
 #include <QAbstractItemView>
 #include <QFrame>
@@ -97,7 +97,7 @@ public:
 
     State validate(QString &input, int &) const override
     {
-        return UnwritableTextReason({QString(), input}).isEmpty() ? Acceptable : Invalid;
+        return mms::UnwritableTextReason({}, ToCore(input)).empty() ? Acceptable : Invalid;
     }
 };
 
@@ -170,19 +170,19 @@ std::pair<QLabel *, QLineEdit *> MakeTextField(QWidget *parent, const QByteArray
                               {left, top + (kTextFieldHeight - kLabelHeight) / 2, kFieldCaptionWidth, kLabelHeight});
     QLineEdit *edit =
         MakeEdit(parent, editName.constData(), {left + kFieldCaptionWidth + 4, top, kFieldWidth, kTextFieldHeight});
-    edit->setMaxLength(kMaxTextLength);
+    edit->setMaxLength(int(mms::kMaxTextLength));
     edit->setValidator(new WritableTextValidator(edit));
     return {label, edit};
 }
 
 QString NumberedCaption(int language, int number, int n)
 {
-    return CatalogueString(language, number) + QStringLiteral(" %1").arg(n);
+    return CatalogueText(language, number) + QStringLiteral(" %1").arg(n);
 }
 
 void ApplySendingTexts(const SendingControls &c, SendingCaptions captions, int language)
 {
-    const auto text = [language](int number) { return CatalogueString(language, number); };
+    const auto text = [language](int number) { return CatalogueText(language, number); };
     c.Label_MMSMode->setText(text(captions.Mode));
     FillList(c.ComboBox_MMSMode, {text(91), text(92)});
     c.Label_MMSStatus->setText(text(captions.Status));
@@ -199,9 +199,9 @@ void ApplySendingTexts(const SendingControls &c, SendingCaptions captions, int l
 
 void ApplySaveRowTexts(const SaveRowControls &c, int language)
 {
-    c.Button_Select->setText(CatalogueString(language, 84));
-    c.Button_Generate->setText(CatalogueString(language, 86));
-    c.Button_Exit->setText(CatalogueString(language, 87));
+    c.Button_Select->setText(CatalogueText(language, 84));
+    c.Button_Generate->setText(CatalogueText(language, 86));
+    c.Button_Exit->setText(CatalogueText(language, 87));
 }
 
 void SelectSendingDefaults(const SendingControls &c)
@@ -221,14 +221,14 @@ void ApplyDailyReportRule(const SendingControls &c)
     SetBoxEnabled(c.ComboBox_DailyReport_Hour, !off);
 }
 
-void ShowOperatorLists(const SendingControls &c, ConnectionMode mode, const QStringList &countries, int language)
+void ShowOperatorLists(const SendingControls &c, mms::ConnectionMode mode, const QStringList &countries, int language)
 {
-    const bool automatic = mode == ConnectionMode::Auto;
+    const bool automatic = mode == mms::ConnectionMode::Auto;
     if (automatic) {
         FillList(c.ComboBox_Country, countries);
         c.ComboBox_Country->setCurrentIndex(0);
     } else {
-        const QString other = CatalogueString(language, 110);
+        const QString other = CatalogueText(language, 110);
         for (QComboBox *list : {c.ComboBox_Country, c.ComboBox_Operator}) {
             FillList(list, {other});
             list->setCurrentIndex(0);
@@ -264,16 +264,17 @@ void FillEmptyNumber(const SendingControls &c)
         c.Edit_MMSNumberPerDay->setText(QStringLiteral("0"));
 }
 
-ConnectionMode ModeFromControls(const SendingControls &c)
+mms::ConnectionMode ModeFromControls(const SendingControls &c)
 {
-    return c.ComboBox_MMSMode->currentIndex() == kManualPosition ? ConnectionMode::Manual : ConnectionMode::Auto;
+    return c.ComboBox_MMSMode->currentIndex() == kManualPosition ? mms::ConnectionMode::Manual
+                                                                 : mms::ConnectionMode::Auto;
 }
 
-SendingHeader HeaderFromControls(const SendingControls &c)
+mms::SendingHeader HeaderFromControls(const SendingControls &c)
 {
-    SendingHeader header;
+    mms::SendingHeader header;
     header.Status = uint8_t(c.ComboBox_MMSStatus->currentIndex());
-    header.NumberPerDay = c.Edit_MMSNumberPerDay->text();
+    header.NumberPerDay = ToCore(c.Edit_MMSNumberPerDay->text());
     header.DailyReportOnOff = uint8_t(c.ComboBox_DailyReport_OnOff->currentIndex());
     header.DailyReportHour = uint8_t(c.ComboBox_DailyReport_Hour->currentIndex());
     return header;

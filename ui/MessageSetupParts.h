@@ -1,8 +1,9 @@
 #pragma once
 
-#include "FormLook.h"
-#include "LineFile.h"
-#include "OperatorCatalogue.h"
+#include "catalogue/OperatorCatalogue.h"
+#include "settings/SendingLines.h"
+#include "ui/CoreText.h"
+#include "ui/FormLook.h"
 
 #include <QComboBox>
 #include <QRect>
@@ -97,7 +98,7 @@ void ApplyDailyReportRule(const SendingControls &c);
 // Auto: the lists are enabled and the country list holds `countries` with the first
 // selected (the caller then rebuilds the operators). Manual: both lists are disabled and
 // hold only "Other".
-void ShowOperatorLists(const SendingControls &c, ConnectionMode mode, const QStringList &countries, int language);
+void ShowOperatorLists(const SendingControls &c, mms::ConnectionMode mode, const QStringList &countries, int language);
 
 // Empties the fields; an editable field gets the window colour, a read-only one grey.
 void ResetTextFields(const QList<QLineEdit *> &fields, bool editable);
@@ -106,12 +107,12 @@ void ResetTextFields(const QList<QLineEdit *> &fields, bool editable);
 // selecting the first. A country that is not in the catalogue, or has no operators,
 // leaves the list as it is; returns whether it was rebuilt.
 template <typename Params>
-bool RebuildOperatorList(const OperatorCatalogue<Params> &catalogue, const SendingControls &c)
+bool RebuildOperatorList(const mms::OperatorCatalogue<Params> &catalogue, const SendingControls &c)
 {
-    const uint8_t country = catalogue.FindCountry(c.ComboBox_Country->currentText());
+    const uint8_t country = catalogue.FindCountry(ToCore(c.ComboBox_Country->currentText()));
     if (country >= catalogue.CountryCount())
         return false;
-    const QStringList operators = catalogue.OperatorNames(country);
+    const QStringList operators = FromCore(catalogue.OperatorNames(country));
     if (operators.isEmpty())
         return false;
     FillList(c.ComboBox_Operator, operators);
@@ -125,8 +126,8 @@ bool IsRefusedNumberKey(const QKeyEvent *event);
 // An empty number per day means 0, unlimited.
 void FillEmptyNumber(const SendingControls &c);
 
-ConnectionMode ModeFromControls(const SendingControls &c);
-SendingHeader HeaderFromControls(const SendingControls &c);
+mms::ConnectionMode ModeFromControls(const SendingControls &c);
+mms::SendingHeader HeaderFromControls(const SendingControls &c);
 
 // Passes the key presses of every list (open or closed) and of the number field
 // through `form`'s event filter.

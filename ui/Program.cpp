@@ -1,12 +1,12 @@
-#include "Program.h"
+#include "ui/Program.h"
 
-#include "FormLook.h"
-#include "TForm_SaveParamsResult.h"
-#include "TForm_SelectSavePath.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/FormLook.h"
+#include "ui/TForm_SaveParamsResult.h"
+#include "ui/TForm_SelectSavePath.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "SendingSetupForm.h"
+#include "ui/SendingSetupForm.h"
 
-#include "FormLook.h"
-#include "Program.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageSetupParts.h"
-#include "SettingsDialog.h"
+#include "ui/MessageSetupParts.h"
+#include "ui/SettingsDialog.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -22,7 +22,7 @@ protected:
     void FinishCreation();
 
     // Empties the connection texts and the recipients, and enables them for the mode.
-    virtual void ApplyMode(ConnectionMode mode) = 0;
+    virtual void ApplyMode(mms::ConnectionMode mode) = 0;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,7 +1,7 @@
-#include "SettingsDialog.h"
+#include "ui/SettingsDialog.h"
 
-#include "Program.h"
-#include "TMMSMainForm.h"
+#include "ui/Program.h"
+#include "ui/TMMSMainForm.h"
 
 #include <QShowEvent>
 

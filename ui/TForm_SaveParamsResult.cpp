@@ -1,10 +1,10 @@
-#include "TForm_SaveParamsResult.h"
+#include "ui/TForm_SaveParamsResult.h"
 
-#include "FormLook.h"
-#include "Program.h"
-#include "TMMSMainForm.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
+#include "ui/TMMSMainForm.h"
 
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -73,9 +73,9 @@ void TForm_SaveParamsResult::showEvent(QShowEvent *event)
 void TForm_SaveParamsResult::FormShow()
 {
     const int number = MessageNumber(g_shared.GenerationResult);
-    Label_SaveParamsResult->setText(number ? CatalogueString(g_shared.LanguageIndex, number) : QString());
+    Label_SaveParamsResult->setText(number ? CatalogueText(g_shared.LanguageIndex, number) : QString());
     Label_FailureReason->setText(g_shared.GenerationFailureReason);
-    Button_Exit->setText(CatalogueString(g_shared.LanguageIndex, 108));
+    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, 108));
 }
 
 void TForm_SaveParamsResult::Button_ExitClick()

@@ -1,13 +1,13 @@
-#include "TForm_SelectSavePath.h"
+#include "ui/TForm_SelectSavePath.h"
 
-#include "FormLook.h"
-#include "Program.h"
-#include "TMMSMainForm.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -276,8 +276,8 @@ void TForm_SelectSavePath::FormShow()
     FillDriveChooser();
     if (!OpenFolder(g_forms.MMSSetupForm->SavePathEdit()->text()))
         ReopenAnExistingFolder();
-    Button_Exit->setText(CatalogueString(g_shared.LanguageIndex, 108));
-    Button_Cancel->setText(CatalogueString(g_shared.LanguageIndex, 109));
+    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, 108));
+    Button_Cancel->setText(CatalogueText(g_shared.LanguageIndex, 109));
 }
 
 // OK: the field of the dialog whose Select opened this one receives the open folder,

@@ -1,12 +1,12 @@
-#include "TMMSMainForm.h"
+#include "ui/TMMSMainForm.h"
 
-#include "FormLook.h"
-#include "Program.h"
-#include "TMMSSetupForm.h"
-#include "TSMTPSetupForm.h"
-#include "TSystemSetupForm.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -90,18 +90,18 @@ void TMMSMainForm::ConnectHandlers()
 void TMMSMainForm::ApplyMainWindowTexts()
 {
     const int language = g_shared.LanguageIndex;
-    Label_Select_Language->setText(CatalogueString(language, 1));
-    FillList(ComboBox_Select_Language, {CatalogueString(language, 2), CatalogueString(language, 3)});
+    Label_Select_Language->setText(CatalogueText(language, 1));
+    FillList(ComboBox_Select_Language, {CatalogueText(language, 2), CatalogueText(language, 3)});
     ComboBox_Select_Language->setCurrentIndex(0);
-    Label_Camera_Model->setText(CatalogueString(language, 79));
+    Label_Camera_Model->setText(CatalogueText(language, 79));
     FillList(ComboBox_Camera_Model, {QStringLiteral("TK-300"), QStringLiteral("TK-300G"), QStringLiteral("TK-300GE")});
     ComboBox_Camera_Model->setCurrentIndex(kModelTK300GE);
     ApplyModelRule(ComboBox_Camera_Model->currentIndex());
-    Button_Camera_Setup->setText(CatalogueString(language, 80));
-    Button_MMS_Setup->setText(CatalogueString(language, 61));
-    Button_Smtp_Setup->setText(CatalogueString(language, 82));
-    Button_GetTheLatestUpdates->setText(CatalogueString(language, 83));
-    Button_Exit->setText(CatalogueString(language, 87));
+    Button_Camera_Setup->setText(CatalogueText(language, 80));
+    Button_MMS_Setup->setText(CatalogueText(language, 61));
+    Button_Smtp_Setup->setText(CatalogueText(language, 82));
+    Button_GetTheLatestUpdates->setText(CatalogueText(language, 83));
+    Button_Exit->setText(CatalogueText(language, 87));
     update();
 }
 

@@ -1,10 +1,10 @@
-#include "TMMSSetupForm.h"
+#include "ui/TMMSSetupForm.h"
 
-#include "FormLook.h"
-#include "Program.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
 
-#include "MmsCatalogue.h"
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
+#include "catalogue/MmsCatalogue.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -80,7 +80,7 @@ void TMMSSetupForm::CreateControls()
 void TMMSSetupForm::ApplyTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueString(language, number); };
+    const auto text = [language](int number) { return CatalogueText(language, number); };
     setWindowTitle(text(61));
     GroupBox_MMS->setTitle(text(89));
     ApplySendingTexts(m_sending, kCaptions, language);
@@ -99,12 +99,12 @@ void TMMSSetupForm::ApplyTexts()
 
 // Either way every typed connection text and recipient is lost. Auto mode starts again
 // at the first country with its operators.
-void TMMSSetupForm::ApplyMode(ConnectionMode mode)
+void TMMSSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, MmsCatalogue().CountryNames(), g_shared.LanguageIndex);
-    ResetTextFields(ConnectionFields(), mode == ConnectionMode::Manual);
+    ShowOperatorLists(m_sending, mode, FromCore(mms::MmsCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ResetTextFields(ConnectionFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
-    if (mode == ConnectionMode::Auto)
+    if (mode == mms::ConnectionMode::Auto)
         ComboBox_CountryChange();
 }
 
@@ -120,22 +120,22 @@ QList<QLineEdit *> TMMSSetupForm::RecipientFields() const
     return fields;
 }
 
-MmsSettings TMMSSetupForm::SettingsFromControls() const
+mms::MmsSettings TMMSSetupForm::SettingsFromControls() const
 {
-    MmsSettings s;
+    mms::MmsSettings s;
     s.Mode = ModeFromControls(m_sending);
     s.Header = HeaderFromControls(m_sending);
-    s.Country = m_sending.ComboBox_Country->currentText();
-    s.Operator = m_sending.ComboBox_Operator->currentText();
-    s.Url = Edit_URL->text();
-    s.Apn = Edit_APN->text();
-    s.Gateway = Edit_GateWay->text();
-    s.Port = Edit_Port->text();
-    s.Account = Edit_Account->text();
-    s.Password = Edit_AccountPassword->text();
+    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
+    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Url = ToCore(Edit_URL->text());
+    s.Apn = ToCore(Edit_APN->text());
+    s.Gateway = ToCore(Edit_GateWay->text());
+    s.Port = ToCore(Edit_Port->text());
+    s.Account = ToCore(Edit_Account->text());
+    s.Password = ToCore(Edit_AccountPassword->text());
     for (int i = 0; i < 4; ++i) {
-        s.Mobile[i] = Edit_Mobile[i]->text();
-        s.Email[i] = Edit_Email[i]->text();
+        s.Mobile[i] = ToCore(Edit_Mobile[i]->text());
+        s.Email[i] = ToCore(Edit_Email[i]->text());
     }
     return s;
 }
@@ -147,12 +147,12 @@ void TMMSSetupForm::FormShow()
     ApplyTexts();
     SelectSendingDefaults(m_sending);
     ApplyDailyReportRule(m_sending);
-    ApplyMode(ConnectionMode::Auto);
+    ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TMMSSetupForm::ComboBox_CountryChange()
 {
-    RebuildOperatorList(MmsCatalogue(), m_sending);
+    RebuildOperatorList(mms::MmsCatalogue(), m_sending);
 }
 
 void TMMSSetupForm::Button_SelectClick()
@@ -162,10 +162,10 @@ void TMMSSetupForm::Button_SelectClick()
 
 void TMMSSetupForm::Button_GenerateClick()
 {
-    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(kMmsSetupFileName));
+    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
     FillEmptyNumber(m_sending);
-    QString failureReason;
-    const bool written = WriteMmsSetupFile(path, SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, failureReason);
+    std::string failureReason;
+    const bool written = mms::WriteMmsSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
+    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, FromCore(failureReason));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SendingSetupForm.h"
-#include "MmsSettings.h"
+#include "ui/SendingSetupForm.h"
+#include "settings/MmsSettings.h"
 
 #include <array>
 
@@ -22,10 +22,10 @@ public:
 private:
     void CreateControls();
     void ApplyTexts();
-    void ApplyMode(ConnectionMode mode) override;
+    void ApplyMode(mms::ConnectionMode mode) override;
     QList<QLineEdit *> ConnectionFields() const;
     QList<QLineEdit *> RecipientFields() const;
-    MmsSettings SettingsFromControls() const;
+    mms::MmsSettings SettingsFromControls() const;
 
     // Event handlers
     void FormShow() override;

@@ -1,10 +1,10 @@
-#include "TSMTPSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
 
-#include "FormLook.h"
-#include "Program.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
 
-#include "EmailCatalogue.h"
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
+#include "catalogue/EmailCatalogue.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,7 +79,7 @@ void TSMTPSetupForm::CreateControls()
 void TSMTPSetupForm::ApplyTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueString(language, number); };
+    const auto text = [language](int number) { return CatalogueText(language, number); };
     setWindowTitle(text(82));
     GroupBox_SMTP->setTitle(text(105));
     ApplySendingTexts(m_sending, kCaptions, language);
@@ -101,12 +101,12 @@ void TSMTPSetupForm::ApplyTexts()
 // Either way the typed GPRS texts and recipients are lost. The server, port and sender
 // belong to the mail account, not to the operator's connection, and keep their texts.
 // Auto mode starts again at the first country with its operators and its preset.
-void TSMTPSetupForm::ApplyMode(ConnectionMode mode)
+void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, EmailCatalogue().CountryNames(), g_shared.LanguageIndex);
-    ResetTextFields(GprsFields(), mode == ConnectionMode::Manual);
+    ShowOperatorLists(m_sending, mode, FromCore(mms::EmailCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ResetTextFields(GprsFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
-    if (mode == ConnectionMode::Auto)
+    if (mode == mms::ConnectionMode::Auto)
         ComboBox_CountryChange();
 }
 
@@ -114,8 +114,8 @@ void TSMTPSetupForm::ApplyMode(ConnectionMode mode)
 // both as they are.
 void TSMTPSetupForm::ApplySmtpPreset()
 {
-    const std::optional<SmtpPreset> preset = FindSmtpPreset(
-        MakeOperatorKey(m_sending.ComboBox_Country->currentText(), m_sending.ComboBox_Operator->currentText()));
+    const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(mms::MakeOperatorKey(
+        ToCore(m_sending.ComboBox_Country->currentText()), ToCore(m_sending.ComboBox_Operator->currentText())));
     if (!preset)
         return;
     Edit_SmtpServer->setText(QString::fromLatin1(preset->server));
@@ -137,22 +137,22 @@ QList<QLineEdit *> TSMTPSetupForm::RecipientFields() const
     return {Edit_Email.begin(), Edit_Email.end()};
 }
 
-EmailSettings TSMTPSetupForm::SettingsFromControls() const
+mms::EmailSettings TSMTPSetupForm::SettingsFromControls() const
 {
-    EmailSettings s;
+    mms::EmailSettings s;
     s.Mode = ModeFromControls(m_sending);
     s.Header = HeaderFromControls(m_sending);
-    s.Country = m_sending.ComboBox_Country->currentText();
-    s.Operator = m_sending.ComboBox_Operator->currentText();
-    s.Apn = Edit_APN->text();
-    s.Account = Edit_Account->text();
-    s.Password = Edit_AccountPassword->text();
-    s.SmtpServer = Edit_SmtpServer->text();
-    s.SmtpPort = Edit_Port->text();
-    s.SenderEmail = Edit_SenderEmail->text();
-    s.SenderPassword = MaskEdit_SenderPassword->text();
+    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
+    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Apn = ToCore(Edit_APN->text());
+    s.Account = ToCore(Edit_Account->text());
+    s.Password = ToCore(Edit_AccountPassword->text());
+    s.SmtpServer = ToCore(Edit_SmtpServer->text());
+    s.SmtpPort = ToCore(Edit_Port->text());
+    s.SenderEmail = ToCore(Edit_SenderEmail->text());
+    s.SenderPassword = ToCore(MaskEdit_SenderPassword->text());
     for (int i = 0; i < 4; ++i)
-        s.Email[i] = Edit_Email[i]->text();
+        s.Email[i] = ToCore(Edit_Email[i]->text());
     return s;
 }
 
@@ -164,12 +164,12 @@ void TSMTPSetupForm::FormShow()
     SelectSendingDefaults(m_sending);
     ApplyDailyReportRule(m_sending);
     ResetTextFields(SenderFields(), true);
-    ApplyMode(ConnectionMode::Auto);
+    ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TSMTPSetupForm::ComboBox_CountryChange()
 {
-    if (RebuildOperatorList(EmailCatalogue(), m_sending))
+    if (RebuildOperatorList(mms::EmailCatalogue(), m_sending))
         ApplySmtpPreset();
 }
 
@@ -185,10 +185,10 @@ void TSMTPSetupForm::Button_SelectClick()
 
 void TSMTPSetupForm::Button_GenerateClick()
 {
-    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(kEmailSetupFileName));
+    const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
     FillEmptyNumber(m_sending);
-    QString failureReason;
-    const bool written = WriteEmailSetupFile(path, SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, failureReason);
+    std::string failureReason;
+    const bool written = mms::WriteEmailSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
+    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, FromCore(failureReason));
 }
 

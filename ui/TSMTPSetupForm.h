@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EmailSettings.h"
-#include "SendingSetupForm.h"
+#include "settings/EmailSettings.h"
+#include "ui/SendingSetupForm.h"
 
 #include <array>
 
@@ -22,12 +22,12 @@ public:
 private:
     void CreateControls();
     void ApplyTexts();
-    void ApplyMode(ConnectionMode mode) override;
+    void ApplyMode(mms::ConnectionMode mode) override;
     void ApplySmtpPreset();
     QList<QLineEdit *> GprsFields() const;
     QList<QLineEdit *> SenderFields() const;
     QList<QLineEdit *> RecipientFields() const;
-    EmailSettings SettingsFromControls() const;
+    mms::EmailSettings SettingsFromControls() const;
 
     // Event handlers
     void FormShow() override;

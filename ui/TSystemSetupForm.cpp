@@ -1,9 +1,9 @@
-#include "TSystemSetupForm.h"
+#include "ui/TSystemSetupForm.h"
 
-#include "FormLook.h"
-#include "Program.h"
+#include "ui/FormLook.h"
+#include "ui/Program.h"
 
-#include "StringCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,6 +16,19 @@
 #include <tuple>
 
 namespace {
+
+// The captured clock as the calendar time the core takes.
+std::tm CalendarTime(const QDateTime &clock)
+{
+    std::tm time{};
+    time.tm_year = clock.date().year() - 1900;
+    time.tm_mon = clock.date().month() - 1;
+    time.tm_mday = clock.date().day();
+    time.tm_hour = clock.time().hour();
+    time.tm_min = clock.time().minute();
+    time.tm_sec = clock.time().second();
+    return time;
+}
 
 constexpr QSize kWindowSize(586, 692);
 constexpr int kFontPixels = 13;
@@ -330,7 +343,7 @@ QList<TSystemSetupForm::ShowPosition> TSystemSetupForm::ShowPositions() const
         {ComboBox_SerialNo_OnOff, kOnPosition},
         {ComboBox_Timer_OnOff, kOffPosition},
     };
-    const CameraSettings defaults;
+    const mms::CameraSettings defaults;
     for (int i = 0; i < 4; ++i)
         positions.append({ComboBox_SerialNo_Char[i], defaults.SerialNoChar[i]}); // T, E, S, T
     for (QComboBox *box : TimerPeriodBoxList())
@@ -354,7 +367,7 @@ QList<QComboBox *> TSystemSetupForm::TimerPeriodBoxList() const
 void TSystemSetupForm::ApplyCameraSetupTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueString(language, number); };
+    const auto text = [language](int number) { return CatalogueText(language, number); };
     const QStringList onOff = {text(38), text(37)};
 
     setWindowTitle(text(80));
@@ -445,7 +458,7 @@ void TSystemSetupForm::CaptureCameraClock()
 
 void TSystemSetupForm::ResetCameraClock()
 {
-    const CameraSettings defaults;
+    const mms::CameraSettings defaults;
     m_capturedClock = QDateTime(QDate(defaults.Year, defaults.Month, defaults.Day),
                                 QTime(defaults.Hour, defaults.Minute, defaults.Second));
     ShowCameraClock();
@@ -478,10 +491,10 @@ void TSystemSetupForm::ApplyAllEnablingRules()
     ComboBox_Timer_OnOffChange();
 }
 
-CameraSettings TSystemSetupForm::SettingsFromControls() const
+mms::CameraSettings TSystemSetupForm::SettingsFromControls() const
 {
     const auto at = [](const QComboBox *box) { return uint8_t(box->currentIndex()); };
-    CameraSettings s;
+    mms::CameraSettings s;
     s.Mode = at(ComboBox_Mode);
     s.PhotoSize = at(ComboBox_PhotoSize);
     s.VideoSize = at(ComboBox_VideoSize);
@@ -494,7 +507,7 @@ CameraSettings TSystemSetupForm::SettingsFromControls() const
     s.CyclingSave = at(ComboBox_CyclingSave);
     s.DateFormat = at(ComboBox_SetClock_DateFormat);
     // The clock captured at show, Get Time, date order or Default, not the time now.
-    SetCameraClock(s, m_capturedClock);
+    mms::SetCameraClock(s, CalendarTime(m_capturedClock));
     s.IntervalOnOff = at(ComboBox_Interval_OnOff);
     s.IntervalMinute = at(ComboBox_Interval_Minute);
     s.IntervalSecond = at(ComboBox_Interval_Second);
@@ -544,10 +557,10 @@ void TSystemSetupForm::Button_DefaultClick()
 
 void TSystemSetupForm::Button_GenerateClick()
 {
-    const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(kCameraSetupFileName));
-    QString failureReason;
-    const bool written = WriteCameraSetupFile(path, SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kCameraGenerated : GenerationResult::kCameraFailed, failureReason);
+    const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(mms::kCameraSetupFileName));
+    std::string failureReason;
+    const bool written = mms::WriteCameraSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
+    ReportGeneration(written ? GenerationResult::kCameraGenerated : GenerationResult::kCameraFailed, FromCore(failureReason));
 }
 
 // The date order is not only redrawn: the clock is captured anew.

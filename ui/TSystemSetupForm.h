@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsDialog.h"
-#include "CameraSettings.h"
+#include "ui/SettingsDialog.h"
+#include "settings/CameraSettings.h"
 
 #include <QDateTime>
 #include <QList>
@@ -60,7 +60,7 @@ private:
     QList<QComboBox *> TimerPeriodBoxList() const;
     void ApplyEnablingRule(const QComboBox *onOff, const QList<QComboBox *> &group);
     void ApplyAllEnablingRules();
-    CameraSettings SettingsFromControls() const;
+    mms::CameraSettings SettingsFromControls() const;
 
     // Event handlers
     void FormCreate();

@@ -1,9 +1,9 @@
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
-#include "SettingsFileWriter.h"
-#include "TestFiles.h"
-#include "TForm_SaveParamsResult.h"
-#include "TMMSMainForm.h"
+#include "settings/FileAccess.h"
+#include "tests/support/TestSupport.h"
+#include "ui/TForm_SaveParamsResult.h"
+#include "ui/TMMSMainForm.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -34,11 +34,13 @@ void Pick(QComboBox *box, int index)
     emit box->activated(index);
 }
 
-void PickText(QComboBox *box, const QString &text)
+QString PickText(QComboBox *box, const QString &text)
 {
     const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(box->objectName() + QStringLiteral(" has no ") + text));
+    if (index < 0)
+        return box->objectName() + QStringLiteral(" has no ") + text;
     Pick(box, index);
+    return {};
 }
 
 QStringList ListItems(const QComboBox *box)
@@ -76,7 +78,7 @@ QColor BoxColour(const QWidget *box)
     return box->palette().color(QPalette::Base);
 }
 
-void VerifyTypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen)
+QString TypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen)
 {
     const int before = box->currentIndex();
     if (listOpen) {
@@ -86,10 +88,13 @@ void VerifyTypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen
     } else {
         QTest::keyClicks(box, typed);
     }
-    QCOMPARE(box->currentIndex(), before);
+    if (box->currentIndex() != before)
+        return QStringLiteral("typing %1 moved %2 to item %3").arg(typed, box->objectName()).arg(box->currentIndex());
     const bool last = before == box->count() - 1;
     QTest::keyClick(box, last ? Qt::Key_Up : Qt::Key_Down);
-    QCOMPARE(box->currentIndex(), last ? before - 1 : before + 1);
+    if (box->currentIndex() != (last ? before - 1 : before + 1))
+        return QStringLiteral("the arrow keys no longer move %1").arg(box->objectName());
+    return {};
 }
 
 QString ResultText()
@@ -102,28 +107,46 @@ QString ReasonText()
     return Find<QLabel>(g_forms.Form_SaveParamsResult, "Label_FailureReason")->text();
 }
 
-void VerifyGenerated(const QWidget *dialog, int result, const QString &text)
+namespace {
+
+QString Differs(const char *what, const QString &actual, const QString &expected)
 {
-    QCOMPARE(g_shared.GenerationResult, result);
-    QVERIFY(g_forms.Form_SaveParamsResult->isVisible());
-    QCOMPARE(ResultText(), text);
-    QCOMPARE(ReasonText(), QString());
-    QVERIFY(dialog->isVisible());
+    return QStringLiteral("%1 is \"%2\", not \"%3\"").arg(QLatin1String(what), actual, expected);
 }
 
-void VerifyGenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text)
+QString ResultShown(const QWidget *dialog, int result, const QString &text, const QString &reason)
 {
-    QVERIFY(WriteFile(path, "old"));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    // What the system says; every settings file goes through this writer.
-    QString reason;
-    QVERIFY(!WriteSettingsFile(path, "new", &reason));
-    QVERIFY(!reason.isEmpty());
+    if (g_shared.GenerationResult != result)
+        return QStringLiteral("the generation result is %1, not %2").arg(g_shared.GenerationResult).arg(result);
+    if (!g_forms.Form_SaveParamsResult->isVisible())
+        return QStringLiteral("the result dialog is not shown");
+    if (ResultText() != text)
+        return Differs("the result", ResultText(), text);
+    if (ReasonText() != reason)
+        return Differs("the reason", ReasonText(), reason);
+    if (!dialog->isVisible())
+        return QStringLiteral("the settings dialog closed");
+    return {};
+}
+
+} // namespace
+
+QString Generated(const QWidget *dialog, int result, const QString &text)
+{
+    return ResultShown(dialog, result, text, QString());
+}
+
+QString GenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text)
+{
+    if (!WriteReadOnlyFile(path, "old"))
+        return QStringLiteral("cannot prepare the read-only file ") + path;
+    // What the system says; every settings file goes through this function.
+    std::string reason;
+    if (mms::ReplaceFile(path.toStdString(), mms::Bytes{'n', 'e', 'w'}, &reason) || reason.empty())
+        return QStringLiteral("the read-only file was replaced");
 
     Click(dialog, "Button_Generate");
-    QCOMPARE(g_shared.GenerationResult, result);
-    QCOMPARE(ResultText(), text);
-    QCOMPARE(ReasonText(), reason);
-    QCOMPARE(ReadFile(path), QByteArray("old"));
-    QVERIFY(dialog->isVisible());
+    if (const QString shown = ResultShown(dialog, result, text, QString::fromStdString(reason)); !shown.isEmpty())
+        return shown;
+    return ReadFile(path) == "old" ? QString() : QStringLiteral("the old file changed");
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Program.h"
+#include "ui/Program.h"
+
+#include <QTest>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -34,8 +36,16 @@ Control *Find(const QWidget *window, const char *name)
 void Click(const QWidget *window, const char *buttonName);
 // Picks an entry as the user does: the list moves and reports the pick.
 void Pick(QComboBox *box, int index);
-// Picks the entry with that text; a missing entry fails the test.
-void PickText(QComboBox *box, const QString &text);
+// A check helper's verdict: empty when it passed, else what went wrong. CHECK fails
+// the test and ends it, as QVERIFY does.
+#define CHECK(verdict)                                                                                               \
+    do {                                                                                                             \
+        const QString failure_ = (verdict);                                                                          \
+        QVERIFY2(failure_.isEmpty(), qPrintable(failure_));                                                          \
+    } while (false)
+
+// Picks the entry with that text.
+QString PickText(QComboBox *box, const QString &text);
 QStringList ListItems(const QComboBox *box);
 // The texts of the window's named edit fields.
 QStringList FieldTexts(const QWidget *window, const QStringList &names);
@@ -49,15 +59,15 @@ QColor BoxColour(const QWidget *box);
 
 // Typing into `box` (into its open list when `listOpen`) leaves the pick as it was; the
 // arrow keys still move it.
-void VerifyTypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen);
+QString TypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen);
 
 // The result dialog's texts: the outcome, and the system's reason for a failure.
 QString ResultText();
 QString ReasonText();
 // After a Generate that wrote its file: the result dialog shows `result` as `text` with
 // no reason, and `dialog` stays open behind it.
-void VerifyGenerated(const QWidget *dialog, int result, const QString &text);
+QString Generated(const QWidget *dialog, int result, const QString &text);
 // Generate on `dialog` over an old file at `path` that has no write bits: the writer
 // refuses it, for an administrator too; the result dialog shows `result` as `text` with
 // the system's reason, the old file is left as it was and `dialog` stays open.
-void VerifyGenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text);
+QString GenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text);
