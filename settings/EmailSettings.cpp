@@ -8,18 +8,10 @@ namespace mms {
 std::optional<Bytes> ComposeEmailSetupFile(const EmailSettings &settings, std::string *error)
 {
     std::array<SendingText, 12> texts = TextsOf(EmailTextLines(settings));
-    if (settings.Mode == ConnectionMode::Auto) {
-        const uint8_t op = EmailCatalogue().FindOperatorKey(MakeOperatorKey(settings.Country, settings.Operator));
-        if (op == kCatalogueMiss) {
-            if (error)
-                *error = NotInCatalogueReason(settings.Country, settings.Operator);
-            return std::nullopt;
-        }
-        const EmailOperatorParams &p = EmailCatalogue().ParamsOf(op);
-        const char *const gprs[kGprsTextCount] = {p.apn, p.account, p.password};
-        for (int i = 0; i < kGprsTextCount; ++i)
-            texts[i].text = gprs[i];
-    }
+    const auto connectionOf = [](const EmailOperatorParams &p) { return std::array{p.apn, p.account, p.password}; };
+    if (settings.Mode == ConnectionMode::Auto
+        && !TakeCatalogueTexts(EmailCatalogue(), settings.Country, settings.Operator, connectionOf, texts, error))
+        return std::nullopt;
     return ComposeSendingFile(settings.Header, texts, error);
 }
 

@@ -8,18 +8,12 @@ namespace mms {
 std::optional<Bytes> ComposeMmsSetupFile(const MmsSettings &settings, std::string *error)
 {
     std::array<SendingText, 14> texts = TextsOf(MmsTextLines(settings));
-    if (settings.Mode == ConnectionMode::Auto) {
-        const uint8_t op = MmsCatalogue().FindOperatorKey(MakeOperatorKey(settings.Country, settings.Operator));
-        if (op == kCatalogueMiss) {
-            if (error)
-                *error = NotInCatalogueReason(settings.Country, settings.Operator);
-            return std::nullopt;
-        }
-        const MmsOperatorParams &p = MmsCatalogue().ParamsOf(op);
-        const char *const connection[kMmsConnectionTextCount] = {p.url, p.apn, p.gateway, p.port, p.account, p.password};
-        for (int i = 0; i < kMmsConnectionTextCount; ++i)
-            texts[i].text = connection[i];
-    }
+    const auto connectionOf = [](const MmsOperatorParams &p) {
+        return std::array{p.url, p.apn, p.gateway, p.port, p.account, p.password};
+    };
+    if (settings.Mode == ConnectionMode::Auto
+        && !TakeCatalogueTexts(MmsCatalogue(), settings.Country, settings.Operator, connectionOf, texts, error))
+        return std::nullopt;
     return ComposeSendingFile(settings.Header, texts, error);
 }
 

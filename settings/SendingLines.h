@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/OperatorCatalogue.h"
 #include "settings/Bytes.h"
 #include "settings/Decoded.h"
 
@@ -78,6 +79,26 @@ std::array<SendingText, N> TextsOf(const std::array<SendingLine<const std::strin
 
 // Why an Auto-mode record cannot be written: its operator is not in the catalogue.
 std::string NotInCatalogueReason(std::string_view country, std::string_view operatorName);
+
+// Auto mode: the first texts become the connection texts that `connectionOf` takes
+// from the catalogue entry of the operator. False, with the reason, when the catalogue
+// has no such operator.
+template <typename Params, typename ConnectionOf>
+bool TakeCatalogueTexts(const OperatorCatalogue<Params> &catalogue, std::string_view country,
+                        std::string_view operatorName, ConnectionOf connectionOf, std::span<SendingText> texts,
+                        std::string *error)
+{
+    const uint8_t op = catalogue.FindOperatorKey(MakeOperatorKey(country, operatorName));
+    if (op == kCatalogueMiss) {
+        if (error)
+            *error = NotInCatalogueReason(country, operatorName);
+        return false;
+    }
+    const auto connection = connectionOf(catalogue.ParamsOf(op));
+    for (size_t i = 0; i < connection.size(); ++i)
+        texts[i].text = connection[i];
+    return true;
+}
 
 // Pieces of the lines, on the camera's bytes (Latin-1, one byte per character).
 Line ComposeTextLine(std::string_view cameraText);
