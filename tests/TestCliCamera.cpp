@@ -1,13 +1,10 @@
 // mms-setup-cli as scripts use it: `camera` writing CAMERASETUP.dat, its refusals, and
 // `inspect` reading back what `camera` writes.
-#include "CameraSettings.h"
-#include "SettingsFileWriter.h"
-#include "CliRunner.h"
-#include "TestFiles.h"
+#include "settings/CameraSettings.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +12,8 @@
 namespace {
 
 // The defaults with the dialog's reset clock; TestCameraFile pins these to the literal bytes.
-const QByteArray kWorkedExample = ComposeCameraSetupFile(CameraSettings());
+const QByteArray kWorkedExample = ToQ(mms::ComposeCameraSetupFile(mms::CameraSettings()));
+const QString kFileName = QString::fromLatin1(mms::kCameraSetupFileName);
 const QString kFixedClock = QStringLiteral("--clock 2012-01-01T00:00:00 ");
 
 // `camera` with options separated by spaces, writing into `out` ("-": standard output;
@@ -29,14 +27,10 @@ QStringList Camera(const QString &options, const QString &out)
     return arguments;
 }
 
-CliResult InspectJson(const QString &path)
+// The options with the fixed clock unless they set the clock: an option is given once.
+QString WithFixedClock(const QString &options)
 {
-    return RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), path});
-}
-
-QJsonObject Report(const CliResult &inspected)
-{
-    return QJsonDocument::fromJson(inspected.out).object();
+    return options.contains(QLatin1String("--clock")) ? options : kFixedClock + options;
 }
 
 // The worked example with `bytes` put in at `offset` and the checksum made to match.
@@ -44,7 +38,7 @@ QByteArray PatchedExample(int offset, const QByteArray &bytes)
 {
     QByteArray file = kWorkedExample;
     file.replace(offset, bytes.size(), bytes);
-    return file.first(55) + BigEndian32(ByteSum(file.first(55)));
+    return file.first(55) + ToQ(mms::BigEndian32(mms::ByteSum(ToBytes(file.first(55)))));
 }
 
 } // namespace
@@ -81,7 +75,7 @@ void TestCliCamera::writesIntoTheCurrentFolderByDefault()
     QTemporaryDir folder;
     const CliResult result = RunCli(Camera(kFixedClock, QString()), folder.path());
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(ReadFile(folder.filePath(QString::fromLatin1(kCameraSetupFileName))), kWorkedExample);
+    QCOMPARE(ReadFile(folder.filePath(kFileName)), kWorkedExample);
 }
 
 void TestCliCamera::mapsOptionsToBytes_data()
@@ -121,8 +115,7 @@ void TestCliCamera::mapsOptionsToBytes()
     QFETCH(QString, options);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
-    // The fixed clock comes first so that a --clock of the row overrides it.
-    const CliResult result = RunCli(Camera(kFixedClock + options, QStringLiteral("-")));
+    const CliResult result = RunCli(Camera(WithFixedClock(options), QStringLiteral("-")));
     QCOMPARE(result.err, QByteArray());
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, PatchedExample(offset, bytes));
@@ -188,19 +181,17 @@ void TestCliCamera::reportsAFailedWrite()
     QFETCH(bool, readOnlyFileThere);
     QTemporaryDir folder;
     const QString out = readOnlyFileThere ? folder.path() : folder.filePath(QStringLiteral("card"));
-    const QString target = QDir(out).filePath(QString::fromLatin1(kCameraSetupFileName));
+    const QString target = QDir(out).filePath(kFileName);
     const QByteArray oldContent("old settings");
-    if (readOnlyFileThere) {
-        QVERIFY(WriteFile(target, oldContent));
-        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    }
+    if (readOnlyFileThere)
+        QVERIFY(WriteReadOnlyFile(target, oldContent));
     const CliResult result = RunCli(Camera(QString(), out));
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.err.count('\n'), 1);
     QVERIFY2(result.err.contains(QDir::toNativeSeparators(target).toUtf8()), result.err.constData());
     QCOMPARE(ReadFile(target), readOnlyFileThere ? oldContent : QByteArray());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             readOnlyFileThere ? QStringList{QString::fromLatin1(kCameraSetupFileName)} : QStringList());
+    QCOMPARE(FolderEntries(folder.path()),
+             readOnlyFileThere ? QStringList{kFileName} : QStringList());
 }
 
 void TestCliCamera::inspectReadsWhatCameraWrites_data()
@@ -228,13 +219,13 @@ void TestCliCamera::inspectReadsWhatCameraWrites()
     QFETCH(QString, options);
     QFETCH(QVariantMap, fields);
     QTemporaryDir folder;
-    const CliResult written = RunCli(Camera(kFixedClock + options, folder.path()));
+    const CliResult written = RunCli(Camera(WithFixedClock(options), folder.path()));
     QCOMPARE(written.exitCode, 0);
-    const QString path = folder.filePath(QString::fromLatin1(kCameraSetupFileName));
+    const QString path = folder.filePath(kFileName);
 
-    const CliResult inspected = InspectJson(path);
-    QCOMPARE(inspected.exitCode, 0);
-    const QJsonObject report = Report(inspected);
+    int exitCode = -1;
+    const QJsonObject report = InspectJson(path, &exitCode);
+    QCOMPARE(exitCode, 0);
     QCOMPARE(report.value("kind").toString(), QStringLiteral("camera"));
     QVERIFY(report.value("signature_ok").toBool());
     QVERIFY(report.value("checksum_ok").toBool());
@@ -276,11 +267,11 @@ void TestCliCamera::inspectRefusesDamagedFiles()
     QFETCH(bool, signatureOk);
     QFETCH(bool, checksumOk);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QString::fromLatin1(kCameraSetupFileName));
+    const QString path = folder.filePath(kFileName);
     QVERIFY(WriteFile(path, content));
-    const CliResult inspected = InspectJson(path);
-    QCOMPARE(inspected.exitCode, 1);
-    const QJsonObject report = Report(inspected);
+    int exitCode = -1;
+    const QJsonObject report = InspectJson(path, &exitCode);
+    QCOMPARE(exitCode, 1);
     QCOMPARE(report.value("kind").toString(), kind);
     QCOMPARE(report.value("signature_ok").toBool(), signatureOk);
     QCOMPARE(report.value("checksum_ok").toBool(), checksumOk);

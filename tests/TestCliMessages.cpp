@@ -1,10 +1,10 @@
 // mms-setup-cli's `mms`, `email` and `catalogue` as scripts use them: options into file
 // bytes, refusals that write nothing, and `inspect` reading back what they write.
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
-#include "MmsCatalogue.h"
-#include "CliRunner.h"
-#include "TestFiles.h"
+#include "catalogue/EmailCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+#include "settings/EmailSettings.h"
+#include "settings/MmsSettings.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,29 +16,32 @@
 
 namespace {
 
-QJsonObject InspectJson(const QString &path, int *exitCode)
-{
-    const CliResult inspected = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), path});
-    *exitCode = inspected.exitCode;
-    return QJsonDocument::fromJson(inspected.out).object();
-}
-
 QString FileNameFor(const QStringList &arguments)
 {
     return arguments.first() == QLatin1String("mms") ? QStringLiteral("MMSSETUP.dat") : QStringLiteral("SMTPSETUP.dat");
 }
 
-const MmsOperatorParams &MmsParams(const char *key)
+const mms::MmsOperatorParams &MmsParams(const char *key)
 {
-    return MmsCatalogue().ParamsOf(MmsCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+    return mms::MmsCatalogue().ParamsOf(mms::MmsCatalogue().FindOperatorKey(key));
 }
 
-const EmailOperatorParams &EmailParams(const char *key)
+const mms::EmailOperatorParams &EmailParams(const char *key)
 {
-    return EmailCatalogue().ParamsOf(EmailCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+    return mms::EmailCatalogue().ParamsOf(mms::EmailCatalogue().FindOperatorKey(key));
 }
 
-const char *PresetServer(const char *key) { return FindSmtpPreset(QString::fromLatin1(key))->server; }
+const char *PresetServer(const char *key) { return mms::FindSmtpPreset(key)->server; }
+
+QByteArray ComposeTextLine(std::string_view cameraText)
+{
+    return ToQ(mms::ComposeTextLine(cameraText));
+}
+
+QByteArray ComposeSenderNameLine(std::string_view cameraSenderEmail)
+{
+    return ToQ(mms::ComposeSenderNameLine(cameraSenderEmail));
+}
 
 const QString kLong51(51, u'a');
 
@@ -260,8 +263,7 @@ void TestCliMessages::writeFailureNamesThePath()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameFor({command}));
     const QByteArray old("locked settings");
-    QVERIFY(WriteFile(path, old));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QVERIFY(WriteReadOnlyFile(path, old));
     const CliResult result = RunCli({command, "--out", dir.path()});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(QString::fromUtf8(result.err).contains(QDir::toNativeSeparators(path)), result.err.constData());
