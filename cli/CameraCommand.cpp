@@ -13,6 +13,7 @@ namespace {
 using mms::CameraSettings;
 
 constexpr std::string_view kNow = "now";
+constexpr std::string_view kKeep = "keep"; // the clock of --from's file
 constexpr std::string_view kClockForm = "YYYY-MM-DDTHH:MM:SS";
 constexpr std::string_view kSerialCharacters = "0-9 and A-Z";
 constexpr std::string_view kPeriodForm = "HH:MM-HH:MM";
@@ -34,7 +35,8 @@ void AddCameraOptions(CommandLine &line)
     for (const mms::CameraChoiceField &field : mms::CameraChoiceFields())
         line.AddValue(field.name, "VALUE", Joined(field.choices, "|"));
     line.AddValue(mms::kImageBurstName, "N", "Photos per trigger, 1.." + std::to_string(mms::kImageBurstMax) + ".");
-    line.AddValue(mms::kClockName, "TIME", "Camera clock: now (default) or " + std::string(kClockForm) + ".");
+    line.AddValue(mms::kClockName, "TIME",
+                  "Camera clock: now (default), " + std::string(kClockForm) + ", or keep (the clock of --from's file).");
     for (const mms::CameraGroup &group : mms::CameraNumberGroups()) {
         line.AddValue(group.name, "SWITCH", SwitchHelp(defaults.*group.onOff));
         for (const mms::CameraNumberField &number : group.numbers)
@@ -45,6 +47,7 @@ void AddCameraOptions(CommandLine &line)
     line.AddValue(mms::kTimerSwitchName, "SWITCH", SwitchHelp(defaults.TimerOnOff));
     for (int period = 0; period < mms::kTimerPeriodCount; ++period)
         line.AddValue(mms::TimerPeriodName(period), "PERIOD", "Timer period " + std::string(kPeriodForm) + ".");
+    AddFromOption(line, "camera");
     AddOutOption(line);
 }
 
@@ -83,13 +86,22 @@ std::optional<std::tm> ClockAt(std::string_view text)
     return clock;
 }
 
-void ReadClock(const CommandLine &line, CameraSettings &s)
+bool SameWord(std::string_view value, std::string_view word)
+{
+    return std::ranges::equal(value, word, {}, AsciiUpper, AsciiUpper);
+}
+
+void ReadClock(const CommandLine &line, bool fromFile, CameraSettings &s)
 {
     const std::string value = line.Value(mms::kClockName).value_or(std::string(kNow));
-    const bool now = std::ranges::equal(value, kNow, {}, AsciiUpper, AsciiUpper);
-    const std::optional<std::tm> clock = now ? mms::LocalClockNow() : ClockAt(value);
+    if (SameWord(value, kKeep)) {
+        if (!fromFile)
+            throw UsageError(OptionName(mms::kClockName) + " keep needs --from FILE, whose clock it keeps");
+        return;
+    }
+    const std::optional<std::tm> clock = SameWord(value, kNow) ? mms::LocalClockNow() : ClockAt(value);
     if (!clock)
-        throw UsageError(OptionName(mms::kClockName) + " must be now or a time as " + std::string(kClockForm)
+        throw UsageError(OptionName(mms::kClockName) + " must be now, keep or a time as " + std::string(kClockForm)
                          + ", not " + Quoted(value));
     mms::SetCameraClock(s, *clock);
 }
@@ -151,6 +163,8 @@ void ReadTimer(const CommandLine &line, CameraSettings &s)
     for (int period = 0; period < mms::kTimerPeriodCount; ++period)
         periodOptions.push_back(mms::TimerPeriodName(period));
     s.TimerOnOff = SwitchValue(line, mms::kTimerSwitchName, periodOptions, s.TimerOnOff);
+    if (s.TimerOnOff != kSwitchOn)
+        s.Timer = {};
     for (int period = 0; period < mms::kTimerPeriodCount; ++period) {
         if (const std::optional<std::string> value = line.Value(periodOptions[period]))
             s.Timer[period] = ParseTimerPeriod(periodOptions[period], *value);
@@ -164,19 +178,21 @@ void ReadGroups(const CommandLine &line, CameraSettings &s)
         for (const mms::CameraNumberField &number : group.numbers)
             valueOptions.emplace_back(number.name);
         s.*group.onOff = SwitchValue(line, group.name, valueOptions, s.*group.onOff);
+        // A switched-off group is written at position 0, as the dialog does.
+        const bool on = s.*group.onOff == kSwitchOn;
         for (const mms::CameraNumberField &number : group.numbers)
-            s.*number.member = uint8_t(NumberValue(line, number.name, 0, number.max, s.*number.member));
+            s.*number.member = on ? uint8_t(NumberValue(line, number.name, 0, number.max, s.*number.member)) : 0;
     }
 }
 
-CameraSettings CameraSettingsFrom(const CommandLine &line)
+// The settings of `start` (the defaults, or --from's file) with the options applied.
+CameraSettings CameraSettingsFrom(const CommandLine &line, CameraSettings s, bool fromFile)
 {
-    CameraSettings s;
     for (const mms::CameraChoiceField &field : mms::CameraChoiceFields())
         s.*field.member = ChoiceValue(line, field.name, field.choices, s.*field.member);
     // The record stores the photos of a burst less one.
     s.ImageBurst = uint8_t(NumberValue(line, mms::kImageBurstName, 1, mms::kImageBurstMax, s.ImageBurst + 1) - 1);
-    ReadClock(line, s);
+    ReadClock(line, fromFile, s);
     ReadGroups(line, s);
     ReadSerial(line, s);
     ReadTimer(line, s);
@@ -193,7 +209,10 @@ int RunCameraCommand(const std::vector<std::string> &arguments)
     if (!line.Parse(arguments))
         return kExitOk;
     RefuseFileNames(line, "camera");
-    return EmitSettingsFile(line, mms::kCameraSetupFileName, mms::ComposeCameraSetupFile(CameraSettingsFrom(line)));
+    const std::optional<mms::Bytes> file = FromFile(line, "camera");
+    const CameraSettings start = file ? mms::DecodeCameraSetupFile(*file).record : CameraSettings();
+    return EmitSettingsFile(line, mms::kCameraSetupFileName,
+                            mms::ComposeCameraSetupFile(CameraSettingsFrom(line, start, file.has_value())));
 }
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "settings/CameraText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -71,6 +72,22 @@ std::string Quoted(std::string_view value)
     if (!AppendPrintable(quoted, value, kQuotedLength))
         quoted += "...";
     return quoted + '"';
+}
+
+std::string_view KindTitle(std::string_view kind)
+{
+    struct Title {
+        std::string_view kind;
+        std::string_view title;
+    };
+    static constexpr Title kTitles[] = {
+        {"camera", "camera settings"},
+        {"mms", "MMS settings"},
+        {"email", "e-mail settings"},
+        {"unknown", "not a settings file"},
+    };
+    const auto entry = std::ranges::find(kTitles, kind, &Title::kind);
+    return entry == std::end(kTitles) ? kind : entry->title;
 }
 
 std::string OptionName(std::string_view name)

@@ -19,6 +19,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A settings file that did not pass inspection: one line for standard error, exit
+// status 1, nothing written.
+class FailedError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// How people call a kind of settings file ("camera", "mms", "email", "unknown").
+std::string_view KindTitle(std::string_view kind);
+
 // `text` as a terminal shows it on one line: every byte of a control character, of a
 // character that breaks or reorders the line, and of what is not UTF-8 becomes \xNN,
 // so that a name or a file's text can neither ring the bell nor forge a line.

@@ -14,24 +14,6 @@ namespace {
 constexpr std::string_view kJson = "json";
 constexpr std::string_view kUnknownKind = "unknown";
 
-struct KindTitle {
-    std::string_view kind;
-    std::string_view title;
-};
-
-constexpr KindTitle kKindTitles[] = {
-    {"camera", "camera settings"},
-    {"mms", "MMS settings"},
-    {"email", "e-mail settings"},
-    {kUnknownKind, "not a settings file"},
-};
-
-std::string_view TitleOf(std::string_view kind)
-{
-    const auto entry = std::ranges::find(kKindTitles, kind, &KindTitle::kind);
-    return entry == std::end(kKindTitles) ? kind : entry->title;
-}
-
 template <typename... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
@@ -61,7 +43,7 @@ std::string_view OkOrWrong(bool ok)
 
 std::string ReportText(const mms::SettingsFileReport &report, const std::string &path)
 {
-    std::string text = Printable(path) + ": " + std::string(TitleOf(report.kind)) + ", "
+    std::string text = Printable(path) + ": " + std::string(KindTitle(report.kind)) + ", "
         + (report.check.Valid() ? "valid" : "NOT VALID") + '\n';
     if (report.kind != kUnknownKind) {
         text += "  signature: " + std::string(OkOrWrong(report.check.signatureOk)) + '\n';

@@ -42,6 +42,14 @@ std::optional<mms::Bytes> Composed(const mms::EmailSettings &s, std::string *err
 {
     return mms::ComposeEmailSetupFile(s, error);
 }
+mms::MmsSettings Decoded(const mms::MmsSettings &, mms::ByteView file)
+{
+    return mms::DecodeMmsSetupFile(file).record;
+}
+mms::EmailSettings Decoded(const mms::EmailSettings &, mms::ByteView file)
+{
+    return mms::DecodeEmailSetupFile(file).record;
+}
 // The MMS catalogue knows no outgoing mail servers.
 void FillFromPreset(mms::MmsSettings &) {}
 // An operator whose outgoing mail server is known gives the server and its port.
@@ -72,7 +80,8 @@ template <typename Params>
 void AddHeaderOptions(CommandLine &line, const mms::OperatorCatalogue<Params> &catalogue)
 {
     const mms::SendingHeader defaults;
-    line.AddValue(kModeName, "MODE", "auto (connection settings from the catalogue, default) or manual.");
+    line.AddValue(kModeName, "MODE",
+                  "auto (connection settings from the catalogue; the default) or manual (the default with --from).");
     line.AddValue(mms::kStatusName, "STATUS",
                   "What to send: " + Joined(mms::kStatusNames, "|") + " (default "
                       + std::string(mms::kStatusNames[defaults.Status]) + ").");
@@ -99,9 +108,9 @@ bool IsNumberPerDay(std::string_view text)
         && std::ranges::all_of(text, IsAsciiDigit);
 }
 
-mms::SendingHeader HeaderFrom(const CommandLine &line)
+// The header `header` (the defaults, or --from's file's) with the options applied.
+mms::SendingHeader HeaderFrom(const CommandLine &line, mms::SendingHeader header)
 {
-    mms::SendingHeader header;
     header.Status = ChoiceValue(line, mms::kStatusName, mms::kStatusNames, header.Status);
     if (const std::optional<std::string> number = line.Value(mms::kNumberPerDayName)) {
         if (!IsNumberPerDay(*number))
@@ -150,7 +159,7 @@ void ChooseOperator(const CommandLine &line, const mms::OperatorCatalogue<Params
 }
 
 struct MessageCommand {
-    std::string_view name;
+    std::string_view name; // also the kind of its file
     std::string description;
     std::string_view fileName;
     size_t catalogueTextCount; // the first text lines, which auto mode takes from the catalogue
@@ -164,12 +173,17 @@ int RunMessageCommand(const std::vector<std::string> &arguments, const MessageCo
     CommandLine line(command.name, command.description);
     AddHeaderOptions(line, CatalogueOf(s));
     AddTextOptions(line, lines);
+    AddFromOption(line, command.name);
     AddOutOption(line);
     if (!line.Parse(arguments))
         return kExitOk;
     RefuseFileNames(line, command.name);
+    // A file holds the connection texts, not the operator they came from: it is read
+    // back in manual mode.
+    if (const std::optional<mms::Bytes> file = FromFile(line, command.name))
+        s = Decoded(s, *file);
     s.Mode = ConnectionMode(ChoiceValue(line, kModeName, kModeNames, uint8_t(s.Mode)));
-    s.Header = HeaderFrom(line);
+    s.Header = HeaderFrom(line, s.Header);
     if (s.Mode == ConnectionMode::Auto) {
         RefuseInAutoMode(line, lines.first(command.catalogueTextCount));
         ChooseOperator(line, CatalogueOf(s), s.Country, s.Operator);

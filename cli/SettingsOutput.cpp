@@ -2,10 +2,12 @@
 
 #include "cli/CliSupport.h"
 #include "settings/FileAccess.h"
+#include "settings/SettingsFileReport.h"
 
 namespace cli {
 namespace {
 
+constexpr std::string_view kFrom = "from";
 constexpr std::string_view kOut = "out";
 constexpr std::string_view kStandardOutput = "-";
 #ifdef _WIN32
@@ -21,7 +23,47 @@ std::string PathIn(const std::string &folder, std::string_view fileName)
     return folder + (separated ? "" : std::string(1, kSeparator)) + std::string(fileName);
 }
 
+// The folder that holds the file at `path`.
+std::string FolderOf(const std::string &path)
+{
+    const size_t end = path.find_last_of(kSeparator == '/' ? "/" : "/\\");
+    if (end == std::string::npos)
+        return ".";
+    return end == 0 ? path.substr(0, 1) : path.substr(0, end);
+}
+
 } // namespace
+
+void AddFromOption(CommandLine &line, std::string_view kind)
+{
+    line.AddValue(kFrom, "FILE",
+                  "Start from the " + std::string(KindTitle(kind)) + " in FILE: every option given replaces one "
+                      + "value, the others keep the file's. --out defaults to FILE's folder.");
+}
+
+std::optional<mms::Bytes> FromFile(const CommandLine &line, std::string_view kind)
+{
+    const std::optional<std::string> path = line.Value(kFrom);
+    if (!path)
+        return std::nullopt;
+    mms::FileContent content;
+    std::string reason;
+    if (!mms::ReadRegularFile(*path, mms::kLargestSettingsFile + 1, content, &reason))
+        throw UsageError("cannot read " + *path + ": " + reason);
+    const mms::SettingsFileReport report = mms::InspectSettingsFile(content.bytes, content.size);
+    if (report.kind == "unknown")
+        throw UsageError(*path + " is not a settings file: " + report.check.problems.front());
+    if (report.kind != kind)
+        throw UsageError(*path + " holds " + std::string(KindTitle(report.kind)) + ", not "
+                         + std::string(KindTitle(kind)));
+    if (!report.check.Valid()) {
+        std::string problems;
+        for (const std::string &problem : report.check.problems)
+            problems += (problems.empty() ? "" : "; ") + problem;
+        throw FailedError(*path + " is damaged: " + problems);
+    }
+    return content.bytes;
+}
 
 void AddOutOption(CommandLine &line)
 {
@@ -37,7 +79,8 @@ void RefuseFileNames(const CommandLine &line, std::string_view command)
 
 int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content)
 {
-    const std::string out = line.Value(kOut).value_or(".");
+    const std::optional<std::string> from = line.Value(kFrom);
+    const std::string out = line.Value(kOut).value_or(from ? FolderOf(*from) : ".");
     if (out.empty())
         throw UsageError(OptionName(kOut) + " needs a folder, or " + std::string(kStandardOutput)
                          + " for standard output");

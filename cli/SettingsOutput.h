@@ -3,19 +3,27 @@
 #include "cli/CommandLine.h"
 #include "settings/Bytes.h"
 
+#include <optional>
 #include <string_view>
 
 namespace cli {
 
-// What the three writing commands share: --out, and no file names.
+// What the three writing commands share: --from, --out, and no file names.
+
+// --from FILE, a settings file of the command's `kind` ("camera", "mms", "email") to
+// start from.
+void AddFromOption(CommandLine &line, std::string_view kind);
+// FILE's bytes, a sound settings file of `kind`; none without --from. An unreadable
+// file or one of another kind is a usage error, a damaged one a FailedError.
+std::optional<mms::Bytes> FromFile(const CommandLine &line, std::string_view kind);
 
 void AddOutOption(CommandLine &line);
 
 void RefuseFileNames(const CommandLine &line, std::string_view command);
 
-// Writes the composed file as `fileName` into the folder of --out (the current one
-// by default), or to standard output for "-", and says what became of it; returns
-// the exit status.
+// Writes the composed file as `fileName` into the folder of --out (by default the
+// folder of --from's file, else the current one), or to standard output for "-", and
+// says what became of it; returns the exit status.
 int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content);
 
 } // namespace cli

@@ -69,5 +69,8 @@ int main(int argc, char *argv[])
     } catch (const cli::UsageError &error) {
         cli::PrintError(error.what());
         return cli::kExitUsage;
+    } catch (const cli::FailedError &error) {
+        cli::PrintError(error.what());
+        return cli::kExitFailed;
     }
 }
