@@ -506,8 +506,7 @@ void TestMessageFiles::readOnlyFileRefused()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameOf(kind));
     const QByteArray old("locked settings");
-    QVERIFY(WriteFile(path, old));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(WriteReadOnlyFile(path, old));
 
     std::optional<QByteArray> composed;
     std::string error;
