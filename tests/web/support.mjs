@@ -108,12 +108,21 @@ export async function folderFile(page, name) {
   return bytes && Buffer.from(bytes);
 }
 
+// Presses Generate and waits for the page to say what came of it.
+export async function generate(page, formId) {
+  const result = form(page, formId).locator('.result');
+  const before = await result.textContent();
+  await control(page, formId, 'Button_Generate').click();
+  await page.waitForFunction(([id, text]) => document.querySelector(`form#${id} .result`).textContent !== text,
+    [formId, before]);
+  return result.innerText();
+}
+
 // Chooses the card folder, presses Generate and returns the file written there.
 export async function generateIntoFolder(page, formId, name) {
   await control(page, formId, 'Button_Select').click();
   await page.waitForFunction(() => !document.querySelector('button[name="Button_OpenFromCard"]').hidden);
-  await control(page, formId, 'Button_Generate').click();
-  await page.waitForFunction((id) => document.querySelector(`form#${id} .result`).textContent !== '', formId);
+  await generate(page, formId);
   return folderFile(page, name);
 }
 
