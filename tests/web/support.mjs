@@ -33,10 +33,19 @@ export async function servePage() {
 }
 
 // Opens the page with the fixed clock; with `folder`, Choose card folder picks the
-// origin-private file system, emptied first.
-export async function openPage(browser, url, { folder = false, context: contextOptions = {} } = {}) {
-  const context = await browser.newContext(contextOptions);
+// origin-private file system, emptied first; with `blockNetwork`, every request
+// beyond the page's own file fails and is listed in page.blocked.
+export async function openPage(browser, url, { folder = false, blockNetwork = false, context: contextOptions = {} } = {}) {
+  const context = await browser.newContext({ ...contextOptions, offline: blockNetwork });
+  const blocked = [];
+  if (blockNetwork) {
+    await context.route((address) => !/^(file|blob|data):/.test(address.href), (route) => {
+      blocked.push(route.request().url());
+      return route.abort();
+    });
+  }
   const page = await context.newPage();
+  page.blocked = blocked;
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.errors = errors;
