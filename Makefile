@@ -14,7 +14,7 @@ WEB_PACKAGES := emscripten chromium
 EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 MMS_SETUP_CLI ?= $(abspath $(BUILD_DIR)/cli/mms-setup-cli)
 
-.PHONY: all deps build sanitize-build run test test-web web fuzz bench clean
+.PHONY: all deps build sanitize-build run test test-web web fuzz bench bench-web clean
 
 all: build
 
@@ -80,6 +80,10 @@ fuzz:
 
 bench: build
 	bench/run.sh $(BUILD_DIR)
+
+# The page's size and its time until ready against a static page with one form.
+bench-web: web node_modules/.package-lock.json
+	node bench/page.mjs $(WEB_DIR)/web/mms-setup.html
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz $(WEB_DIR) node_modules

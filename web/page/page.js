@@ -42,9 +42,12 @@
 
   // Items are catalogue numbers or fixed texts that every language shares.
   function fillList(select, items) {
-    select.replaceChildren(...items.map((item) =>
-      typeof item === 'number' ? caption('option', item) : element('option', {}, item)));
-    applyTexts(select);
+    select.replaceChildren(...items.map((item) => {
+      if (typeof item !== 'number') return new Option(item);
+      const option = new Option(catalogueText(item));
+      option.dataset.string = item;
+      return option;
+    }));
   }
 
   function controlId(form, name) {
@@ -90,9 +93,17 @@
     return element('button', { type: 'button', name, ...attributes }, text);
   }
 
+  // The catalogue's texts, read from the core once per language and number.
+  const catalogueTexts = new Map();
+  function catalogueText(number) {
+    const key = language * 1000 + number;
+    if (!catalogueTexts.has(key)) catalogueTexts.set(key, core.catalogueString(language, number));
+    return catalogueTexts.get(key);
+  }
+
   function applyTexts(root = document) {
     for (const node of root.querySelectorAll('[data-string]')) {
-      node.textContent = core.catalogueString(language, Number(node.dataset.string)) + (node.dataset.suffix || '');
+      node.textContent = catalogueText(Number(node.dataset.string)) + (node.dataset.suffix || '');
     }
   }
 
@@ -195,15 +206,15 @@
     if (refused) {
       refused.input.setAttribute('aria-invalid', 'true');
       refused.input.focus();
-      report(form, false, [core.catalogueString(language, kind.failed), `Nothing was written: ${refused.reason}.`]);
+      report(form, false, [catalogueText(kind.failed), `Nothing was written: ${refused.reason}.`]);
       return;
     }
     const composed = kind.compose(kind.read(form));
     if (composed.error) {
-      report(form, false, [core.catalogueString(language, kind.failed), `Nothing was written: ${composed.error}.`]);
+      report(form, false, [catalogueText(kind.failed), `Nothing was written: ${composed.error}.`]);
       return;
     }
-    const generated = core.catalogueString(language, kind.generated);
+    const generated = catalogueText(kind.generated);
     if (!cardFolder) {
       download(kind.fileName, composed.bytes);
       report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was downloaded: copy it to the root of the card.`]);
@@ -213,7 +224,7 @@
       await writeToFolder(kind.fileName, composed.bytes);
       report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was written to the card folder “${cardFolder.name}”.`]);
     } catch (error) {
-      report(form, false, [core.catalogueString(language, kind.failed),
+      report(form, false, [catalogueText(kind.failed),
         `${kind.fileName} could not be written to “${cardFolder.name}”: ${error.message}`]);
     }
   }
