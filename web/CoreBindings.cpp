@@ -153,6 +153,16 @@ val DecodeCamera(const val &file) { return DecodedObject(mms::DecodeCameraSetupF
 val DecodeMms(const val &file) { return DecodedObject(mms::DecodeMmsSetupFile(BytesOf(file))); }
 val DecodeEmail(const val &file) { return DecodedObject(mms::DecodeEmailSetupFile(BytesOf(file))); }
 
+// What the MMS and e-mail records have alike, under the same names.
+template <typename Record>
+emscripten::value_object<Record> &SendingFields(emscripten::value_object<Record> &record)
+{
+    return record.field("Mode", &Record::Mode)
+        .field("Header", &Record::Header)
+        .field("Country", &Record::Country)
+        .field("Operator", &Record::Operator);
+}
+
 void RegisterRecords()
 {
     using namespace emscripten;
@@ -213,11 +223,8 @@ void RegisterRecords()
         .field("DailyReportHour", &SendingHeader::DailyReportHour);
 
     using mms::MmsSettings;
-    value_object<MmsSettings>("MmsSettings")
-        .field("Mode", &MmsSettings::Mode)
-        .field("Header", &MmsSettings::Header)
-        .field("Country", &MmsSettings::Country)
-        .field("Operator", &MmsSettings::Operator)
+    value_object<MmsSettings> mmsSettings("MmsSettings");
+    SendingFields(mmsSettings)
         .field("Url", &MmsSettings::Url)
         .field("Apn", &MmsSettings::Apn)
         .field("Gateway", &MmsSettings::Gateway)
@@ -228,11 +235,8 @@ void RegisterRecords()
         .field("Email", &MmsSettings::Email);
 
     using mms::EmailSettings;
-    value_object<EmailSettings>("EmailSettings")
-        .field("Mode", &EmailSettings::Mode)
-        .field("Header", &EmailSettings::Header)
-        .field("Country", &EmailSettings::Country)
-        .field("Operator", &EmailSettings::Operator)
+    value_object<EmailSettings> emailSettings("EmailSettings");
+    SendingFields(emailSettings)
         .field("Apn", &EmailSettings::Apn)
         .field("Account", &EmailSettings::Account)
         .field("Password", &EmailSettings::Password)
