@@ -5,7 +5,7 @@ import { readFile } from 'node:fs/promises';
 import { after, before, describe, test } from 'node:test';
 import AxeBuilder from '@axe-core/playwright';
 import {
-  cliBytes, control, fileUrl, form, generateDownload, generateIntoFolder, kFileNames, launch,
+  cliBytes, control, fileUrl, form, generate, generateDownload, generateIntoFolder, kFileNames, launch,
   openPage, resultText, servePage, setForm, showSection,
 } from './support.mjs';
 
@@ -55,6 +55,16 @@ describe('refusals name the field and write nothing', () => {
     }));
   }
 });
+
+test('a write the card folder refuses is reported as a failure with its reason', () => withPage({ folder: true }, async (page) => {
+  await control(page, 'camera', 'Button_Select').click();
+  await page.waitForFunction(() => !document.querySelector('button[name="Button_OpenFromCard"]').hidden);
+  // A folder where the file should go: the browser cannot make a file of that name.
+  await page.evaluate(async () => (await navigator.storage.getDirectory()).getDirectoryHandle('CAMERASETUP.dat', { create: true }));
+  const said = await generate(page, 'camera');
+  assert.match(said, /could not be written/);
+  assert.equal(await form(page, 'camera').locator('.result.failed').count(), 1);
+}));
 
 describe('the dialogs\' rules', () => {
   test('the camera model decides which settings can be opened', () => withPage({}, async (page) => {
