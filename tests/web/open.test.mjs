@@ -46,8 +46,8 @@ describe('a file the command line wrote', () => {
     });
   }
 
-  test('camera: its clock, not the computer\'s, goes back into the file', async () => {
-    const written = cliBytes('camera', []);
+  test('camera: its clock and its cycling save, which the form does not offer, go back into the file', async () => {
+    const written = cliBytes('camera', ['--cycling-save', 'on']);
     written.writeUInt16BE(2031, 11); // the year; the checksum follows
     written.writeUInt32BE(written.subarray(0, 55).reduce((sum, b) => sum + b, 0), 55);
     const page = await openPage(browser, server.url);

@@ -127,7 +127,7 @@
 
   function cardRow(form, fileName) {
     const folderButton = pageButton('Button_Select', 'Choose card folder', { hidden: !window.showDirectoryPicker });
-    folderButton.addEventListener('click', chooseCardFolder);
+    folderButton.addEventListener('click', () => chooseCardFolder(form));
     const folderName = element('output', { name: 'Edit_SavePath', class: 'folder', 'aria-label': 'Card folder' },
       window.showDirectoryPicker ? 'No folder chosen: Generate downloads the file.' : 'Generate downloads the file.');
     const openFolder = pageButton('Button_OpenFromCard', `Open ${fileName} from card folder`, { hidden: true });
@@ -153,11 +153,11 @@
       element('p', { class: 'result', role: 'status', 'aria-live': 'polite' }));
   }
 
-  async function chooseCardFolder() {
+  async function chooseCardFolder(form) {
     try {
       cardFolder = await window.showDirectoryPicker({ mode: 'readwrite' });
     } catch (error) {
-      if (error.name !== 'AbortError') alert(`The folder could not be opened: ${error.message}`);
+      if (error.name !== 'AbortError') report(form, false, [`The folder could not be opened: ${error.message}`]);
       return;
     }
     for (const output of document.querySelectorAll('output[name="Edit_SavePath"]')) {
@@ -282,6 +282,8 @@
   const kTimerNames = [0, 1, 2, 3].flatMap((p) => kTimerColumns.map((c) => timerName(p, c)));
 
   let cameraClock = null; // the captured clock Generate writes
+  // What the form does not show comes from here: the defaults, or the file opened.
+  let cameraBase = core.defaultCamera();
 
   function captureClock(form) {
     const now = new Date();
@@ -347,7 +349,8 @@
     control(form, 'ComboBox_SetClock_DateFormat').addEventListener('change', () => captureClock(form));
     getTime.addEventListener('click', () => captureClock(form));
     control(form, 'Button_Default').addEventListener('click', () => {
-      fillCamera(form, core.defaultCamera());
+      cameraBase = core.defaultCamera();
+      fillCamera(form, cameraBase);
       applyCameraSwitches(form, true);
       resetClock(form);
     });
@@ -393,7 +396,7 @@
   }
 
   function readCamera(form) {
-    const record = { ...core.defaultCamera(), ...cameraClock };
+    const record = { ...cameraBase, ...cameraClock };
     for (const [name, , , member] of kCameraChoices) record[member] = position(form, name);
     record.DateFormat = position(form, 'ComboBox_SetClock_DateFormat');
     for (const g of kCameraGroups) {
@@ -409,6 +412,7 @@
   }
 
   function openCameraRecord(form, record) {
+    cameraBase = record; // cycling save, which the form does not offer, stays as the file has it
     fillCamera(form, record);
     applyCameraSwitches(form, false); // the file's values stand, even under a switch that is Off
     cameraClock = { Year: record.Year, Month: record.Month, Day: record.Day,
@@ -525,9 +529,8 @@
   }
 
   function resetSending(form, kind) {
-    const header = core.defaultMms().Header;
     select(form, 'ComboBox_MMSMode', 0);
-    fillHeader(form, header);
+    fillHeader(form, kind.defaults().Header);
     applyMode(form, kind);
   }
 
