@@ -436,7 +436,9 @@
         choice(form, 'ComboBox_MMSStatus', captions.status, [37, 112, 63, 65]),
         element('div', { class: 'field' },
           caption('label', captions.numberPerDay, { for: number.id }), number,
-          caption('small', 93, { id: controlId(form, 'note') })),
+          caption('small', 93, { id: controlId(form, 'note') }))),
+      // Two pairs that stay side by side: the report and its hour, country and operator.
+      element('div', { class: 'grid' },
         choice(form, 'ComboBox_DailyReport_OnOff', 67, kOnOff),
         choice(form, 'ComboBox_DailyReport_Hour', 39, numbers(24)),
         choice(form, 'ComboBox_Country', 71, []),
