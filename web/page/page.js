@@ -682,11 +682,6 @@
     language = block;
     document.documentElement.lang = kLanguageTags[block];
     applyTexts();
-    showClock(document.getElementById('camera'));
-    for (const id of ['mms', 'email']) {
-      const form = document.getElementById(id);
-      if (modeOf(form) === core.ConnectionMode.Manual) applyTexts(form); // "Other"
-    }
   }
 
   const languages = document.getElementById('ComboBox_Select_Language');
