@@ -69,14 +69,14 @@ test-web: web build node_modules/.package-lock.json
 	MMS_PAGE=$(abspath $(WEB_DIR)/web/mms-setup.html) MMS_SETUP_CLI=$(MMS_SETUP_CLI) \
 	  node --test --test-concurrency=1 tests/web/
 
-# Coverage-guided fuzzing of the settings-file decoder with libFuzzer (FUZZ_SECONDS, default 60).
+# Coverage-guided fuzzing of the settings-file decoders with libFuzzer (FUZZ_SECONDS, default 60).
 FUZZ_SECONDS ?= 60
 fuzz:
 	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DMMS_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_inspect
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_decoders
 	mkdir -p build-fuzz/corpus
-	build-fuzz/tests/fuzz_inspect build-fuzz/corpus -max_total_time=$(FUZZ_SECONDS) -max_len=2048
+	build-fuzz/tests/fuzz_decoders build-fuzz/corpus -max_total_time=$(FUZZ_SECONDS) -max_len=2048
 
 bench: build
 	bench/run.sh $(BUILD_DIR)

@@ -75,15 +75,28 @@ std::string UnwritableTextReason(std::string_view field, std::string_view utf8)
     return {};
 }
 
+bool AppendCameraText(std::string_view utf8, std::string &latin1)
+{
+    while (!utf8.empty()) {
+        // Plain ASCII, the common case, needs no decoding.
+        const char next = utf8.front();
+        if (next >= 0x20 && next < 0x7F) {
+            latin1 += next;
+            utf8.remove_prefix(1);
+            continue;
+        }
+        const std::optional<char32_t> c = NextCodePoint(utf8);
+        if (!c || IsControlCharacter(*c) || *c > kLastLatin1)
+            return false;
+        latin1 += char(*c);
+    }
+    return true;
+}
+
 std::string ToCameraText(std::string_view utf8)
 {
     std::string latin1;
-    while (!utf8.empty()) {
-        const std::optional<char32_t> c = NextCodePoint(utf8);
-        if (!c)
-            break;
-        latin1 += char(*c);
-    }
+    AppendCameraText(utf8, latin1);
     return latin1;
 }
 

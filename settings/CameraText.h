@@ -14,6 +14,9 @@ std::string UnwritableTextReason(std::string_view field, std::string_view utf8);
 
 // The camera's bytes of a text that UnwritableTextReason passed.
 std::string ToCameraText(std::string_view utf8);
+// Appends the camera's bytes of `utf8` to `latin1`; false, with `latin1` cut short,
+// for a text that UnwritableTextReason refuses.
+bool AppendCameraText(std::string_view utf8, std::string &latin1);
 
 // A text read from a file (Latin-1 bytes) as UTF-8.
 std::string FromCameraText(std::string_view latin1);

@@ -160,20 +160,26 @@ Line ComposeFinalLine(uint32_t checksum)
     return line;
 }
 
-std::optional<Bytes> ComposeSendingFile(const SendingHeader &header,
-                                        std::span<const SendingLine<const std::string>> lines, std::string *error)
+std::string NotInCatalogueReason(std::string_view country, std::string_view operatorName)
+{
+    return "\"" + std::string(operatorName) + "\" of \"" + std::string(country) + "\" is not in the operator catalogue";
+}
+
+std::optional<Bytes> ComposeSendingFile(const SendingHeader &header, std::span<const SendingText> lines,
+                                        std::string *error)
 {
     SettingsFileWriter writer((lines.size() + 2) * kLineLength);
     writer.WriteBlock(ComposeHeaderLine(header));
-    for (const SendingLine<const std::string> &line : lines) {
-        // A sender name line is made of the address that its own text line checks.
-        std::string reason = line.kind == LineKind::Text ? UnwritableTextReason(line.name, *line.text) : "";
-        if (!reason.empty()) {
+    std::string text; // one buffer for every line's camera bytes
+    for (const SendingText &line : lines) {
+        text.clear();
+        // A sender name line is made of the address that its own text line names in
+        // the error, after it.
+        if (!AppendCameraText(line.text, text) && line.kind == LineKind::Text) {
             if (error)
-                *error = std::move(reason);
+                *error = UnwritableTextReason(line.name, line.text);
             return std::nullopt;
         }
-        const std::string text = ToCameraText(*line.text);
         writer.WriteBlock(line.kind == LineKind::SenderName ? ComposeSenderNameLine(text) : ComposeTextLine(text));
     }
     writer.WriteUnsummed(ComposeFinalLine(writer.Checksum()));

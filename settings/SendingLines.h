@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/OperatorCatalogue.h"
 #include "settings/Bytes.h"
 #include "settings/Decoded.h"
 
@@ -59,6 +60,46 @@ struct SendingLine {
     LineKind kind = LineKind::Text;
 };
 
+// A text to compose into its line: its name and its UTF-8 text.
+struct SendingText {
+    std::string_view name;
+    std::string_view text;
+    LineKind kind = LineKind::Text;
+};
+
+// The texts of a record's lines, to compose them.
+template <size_t N>
+std::array<SendingText, N> TextsOf(const std::array<SendingLine<const std::string>, N> &lines)
+{
+    std::array<SendingText, N> texts;
+    for (size_t i = 0; i < N; ++i)
+        texts[i] = {lines[i].name, *lines[i].text, lines[i].kind};
+    return texts;
+}
+
+// Why an Auto-mode record cannot be written: its operator is not in the catalogue.
+std::string NotInCatalogueReason(std::string_view country, std::string_view operatorName);
+
+// Auto mode: the first texts become the connection texts that `connectionOf` takes
+// from the catalogue entry of the operator. False, with the reason, when the catalogue
+// has no such operator.
+template <typename Params, typename ConnectionOf>
+bool TakeCatalogueTexts(const OperatorCatalogue<Params> &catalogue, std::string_view country,
+                        std::string_view operatorName, ConnectionOf connectionOf, std::span<SendingText> texts,
+                        std::string *error)
+{
+    const uint8_t op = catalogue.FindOperatorKey(MakeOperatorKey(country, operatorName));
+    if (op == kCatalogueMiss) {
+        if (error)
+            *error = NotInCatalogueReason(country, operatorName);
+        return false;
+    }
+    const auto connection = connectionOf(catalogue.ParamsOf(op));
+    for (size_t i = 0; i < connection.size(); ++i)
+        texts[i].text = connection[i];
+    return true;
+}
+
 // Pieces of the lines, on the camera's bytes (Latin-1, one byte per character).
 Line ComposeTextLine(std::string_view cameraText);
 std::array<uint8_t, 2> ComposeNumberField(std::string_view digits);
@@ -68,8 +109,7 @@ Line ComposeFinalLine(uint32_t checksum);
 
 // The whole file: the header, `lines` in order, the final line. None, with the
 // reason, when a text is one the camera cannot read (see UnwritableTextReason).
-std::optional<Bytes> ComposeSendingFile(const SendingHeader &header,
-                                        std::span<const SendingLine<const std::string>> lines,
+std::optional<Bytes> ComposeSendingFile(const SendingHeader &header, std::span<const SendingText> lines,
                                         std::string *error);
 
 // Reads a file of `fileSize` bytes back into `header` and the texts of `lines`, and

@@ -1,12 +1,12 @@
 // CAMERASETUP.dat composed in memory: the byte layout, the checksum and decoding.
-#include "CameraSettings.h"
-#include "SettingsFileWriter.h"
+#include "settings/CameraSettings.h"
+#include "tests/support/TestSupport.h"
 
 #include <QTest>
 
 #include <functional>
 
-Q_DECLARE_METATYPE(CameraSettings)
+Q_DECLARE_METATYPE(mms::CameraSettings)
 
 namespace {
 
@@ -17,16 +17,16 @@ const QByteArray kWorkedExample = QByteArray::fromHex(
 
 constexpr int kValueBytes = 46; // offsets 0..45 hold the record, then the trailer
 
-CameraSettings With(const std::function<void(CameraSettings &)> &change)
+mms::CameraSettings With(const std::function<void(mms::CameraSettings &)> &change)
 {
-    CameraSettings settings;
+    mms::CameraSettings settings;
     change(settings);
     return settings;
 }
 
 // Every value of the record in declaration order; a field added to the record breaks
 // this binding until the tests learn about it.
-QList<int> Values(const CameraSettings &s)
+QList<int> Values(const mms::CameraSettings &s)
 {
     const auto &[mode, photoSize, videoSize, imageBurst, videoLength, beep, senseLevel, tv, timeStamp, cyclingSave,
                  dateFormat, year, month, day, hour, minute, second, intervalOnOff, intervalMinute, intervalSecond,
@@ -36,16 +36,17 @@ QList<int> Values(const CameraSettings &s)
                       intervalMinute, intervalSecond, timeLapseOnOff, timeLapseHour, timeLapseMinute,
                       serialNoOnOff, timerOnOff};
     values.append(QList<int>(serialNoChar.begin(), serialNoChar.end()));
-    for (const TimerPeriod &p : timer)
+    for (const mms::TimerPeriod &p : timer)
         values << p.StartHour << p.StartMinute << p.EndHour << p.EndMinute;
     return values;
 }
 
-void VerifyTrailer(const QByteArray &file)
+// 59 bytes that end with the signature and the checksum of everything before it.
+bool HasTrailer(const QByteArray &file)
 {
-    QCOMPARE(file.size(), kCameraSetupFileSize);
-    QCOMPARE(file.sliced(kValueBytes, 9), kWorkedExample.sliced(kValueBytes, 9));
-    QCOMPARE(file.sliced(55), BigEndian32(ByteSum(file.first(55))));
+    return file.size() == mms::kCameraSetupFileSize
+        && file.sliced(kValueBytes, 9) == kWorkedExample.sliced(kValueBytes, 9)
+        && file.sliced(55) == ToQ(mms::BigEndian32(mms::ByteSum(ToBytes(file.first(55)))));
 }
 
 } // namespace
@@ -65,16 +66,16 @@ private slots:
 
 void TestCameraFile::composesTheWorkedExample()
 {
-    QCOMPARE(kWorkedExample.size(), kCameraSetupFileSize);
-    QCOMPARE(ComposeCameraSetupFile(CameraSettings()), kWorkedExample);
-    QCOMPARE(ByteSum(kWorkedExample.first(55)), 1731u);
+    QCOMPARE(kWorkedExample.size(), mms::kCameraSetupFileSize);
+    QCOMPARE(ToQ(mms::ComposeCameraSetupFile(mms::CameraSettings())), kWorkedExample);
+    QCOMPARE(mms::ByteSum(ToBytes(kWorkedExample.first(55))), 1731u);
 }
 
 void TestCameraFile::placesEachField_data()
 {
     // Each row changes the default record; the file must differ from the worked example
     // exactly in `bytes` at `offset` (and in the checksum).
-    QTest::addColumn<CameraSettings>("settings");
+    QTest::addColumn<mms::CameraSettings>("settings");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("mode camera+video") << With([](auto &s) { s.Mode = 2; }) << 0 << QByteArray::fromHex("02");
@@ -113,12 +114,12 @@ void TestCameraFile::placesEachField_data()
 
 void TestCameraFile::placesEachField()
 {
-    QFETCH(CameraSettings, settings);
+    QFETCH(mms::CameraSettings, settings);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
-    const QByteArray file = ComposeCameraSetupFile(settings);
+    const QByteArray file = ToQ(mms::ComposeCameraSetupFile(settings));
     QCOMPARE(file.first(kValueBytes), QByteArray(kWorkedExample).replace(offset, bytes.size(), bytes).first(kValueBytes));
-    VerifyTrailer(file);
+    QVERIFY(HasTrailer(file));
 }
 
 void TestCameraFile::checksumFollowsEveryValueByte_data()
@@ -134,33 +135,35 @@ void TestCameraFile::checksumFollowsEveryValueByte()
     QFETCH(int, offset);
     QByteArray raised = kWorkedExample;
     raised[offset] = char(raised[offset] + 1);
-    const QByteArray file = ComposeCameraSetupFile(DecodeCameraSetupFile(raised));
+    const QByteArray file = ToQ(mms::ComposeCameraSetupFile(mms::DecodeCameraSetupFile(ToBytes(raised)).record));
     QCOMPARE(file.first(55), raised.first(55));
-    QCOMPARE(file.sliced(55), BigEndian32(1731 + 1));
+    QCOMPARE(file.sliced(55), ToQ(mms::BigEndian32(1731 + 1)));
 }
 
 void TestCameraFile::decodesWhatItComposes_data()
 {
-    QTest::addColumn<CameraSettings>("settings");
-    QTest::newRow("defaults") << CameraSettings();
-    QTest::newRow("every list at its end") << With([](CameraSettings &s) {
+    QTest::addColumn<mms::CameraSettings>("settings");
+    QTest::newRow("defaults") << mms::CameraSettings();
+    QTest::newRow("every list at its end") << With([](mms::CameraSettings &s) {
         s = {2, 2, 2, 4, 3, 0, 2, 0, 1, 0, 2, 2099, 12, 31, 23, 59, 59, 0, 59, 59, 0, 23, 59, 0, {35, 35, 35, 35}, 0, {}};
         s.Timer.fill({23, 59, 23, 59});
     });
-    QTest::newRow("distinct timers") << With([](CameraSettings &s) {
+    QTest::newRow("distinct timers") << With([](mms::CameraSettings &s) {
         s.TimerOnOff = 0;
         s.Timer = {{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}}};
         s.SerialNoChar = {10, 0, 35, 9};
     });
-    QTest::newRow("year high byte only") << With([](CameraSettings &s) { s.Year = 0xFF00; });
+    QTest::newRow("year high byte only") << With([](mms::CameraSettings &s) { s.Year = 0xFF00; });
 }
 
 void TestCameraFile::decodesWhatItComposes()
 {
-    QFETCH(CameraSettings, settings);
-    const QByteArray file = ComposeCameraSetupFile(settings);
-    VerifyTrailer(file);
-    QCOMPARE(Values(DecodeCameraSetupFile(file)), Values(settings));
+    QFETCH(mms::CameraSettings, settings);
+    const QByteArray file = ToQ(mms::ComposeCameraSetupFile(settings));
+    QVERIFY(HasTrailer(file));
+    const mms::Decoded<mms::CameraSettings> decoded = mms::DecodeCameraSetupFile(ToBytes(file));
+    QCOMPARE(Values(decoded.record), Values(settings));
+    QVERIFY(decoded.signatureOk && decoded.checksumOk);
 }
 
 QTEST_GUILESS_MAIN(TestCameraFile)

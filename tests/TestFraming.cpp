@@ -1,9 +1,11 @@
-// The framing shared by every settings file: scrambler, digit coder, text lines,
-// number fields, trailers and the running checksum.
-#include "Scrambler.h"
-#include "SettingsFileWriter.h"
+// The framing shared by every settings file: scrambler, digit coder, the texts the
+// camera can read, text lines, number fields, trailers and the running checksum.
+#include "settings/CameraText.h"
+#include "settings/Scrambler.h"
+#include "settings/SendingLines.h"
+#include "settings/SettingsFileWriter.h"
+#include "tests/support/TestSupport.h"
 
-#include <QBuffer>
 #include <QTest>
 
 namespace {
@@ -24,44 +26,10 @@ constexpr ScrambleRow kScrambleTable[] = {
     {"nopqrstuvwxyz", "19 09 F8 E8 D8 C8 B8 A8 98 88 78 68 58"},
 };
 
-// fromHex skips the spaces between bytes.
-QByteArray Hex(const char *hex)
-{
-    return QByteArray::fromHex(hex);
-}
-
 QByteArray Signature()
 {
-    return QByteArray(reinterpret_cast<const char *>(kTrailerSignature.data()), kTrailerSignature.size());
+    return ToQ(mms::kTrailerSignature);
 }
-
-// A text line from its placed bytes: padding with 0xFF to byte 49, seven zeros, the
-// length byte and CR LF.
-QByteArray TextLine(const QByteArray &placed, uint8_t lengthByte)
-{
-    return placed + QByteArray(50 - placed.size(), char(0xFF)) + QByteArray(7, '\0') + char(lengthByte) + "\r\n";
-}
-
-// A buffer that takes `capacity` bytes and no more, like a card that fills up: the
-// write that crosses the limit is short, every later one fails.
-class FillingBuffer : public QBuffer {
-public:
-    explicit FillingBuffer(qint64 capacity) : m_capacity(capacity) {}
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 room = m_capacity - pos();
-        if (room <= 0) {
-            setErrorString(QStringLiteral("No space left on device"));
-            return -1;
-        }
-        return QBuffer::writeData(data, std::min(length, room));
-    }
-
-private:
-    qint64 m_capacity;
-};
 
 } // namespace
 
@@ -85,8 +53,11 @@ private slots:
     void sumsTextLinesAndNumberFieldsButNotTheFinalLine();
     void finalLineAfterZeroLinesCarriesChecksumZero();
     void compactTrailerSumsTheSignature();
-    void reportsAFailingDevice_data();
-    void reportsAFailingDevice();
+    void decodesDigitCodes();
+    void acceptsWhatTheCameraReads_data();
+    void acceptsWhatTheCameraReads();
+    void refusesWhatTheCameraCannotRead_data();
+    void refusesWhatTheCameraCannotRead();
 };
 
 void TestFraming::scramblesEveryMemberOfTheSet_data()
@@ -105,8 +76,8 @@ void TestFraming::scramblesEveryMemberOfTheSet()
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         const uint8_t input = uint8_t(inputs[i]);
         const uint8_t output = uint8_t(outputs[i]);
-        QCOMPARE(ScrambleChar(input), output);
-        QCOMPARE(UnscrambleChar(output), input);
+        QCOMPARE(mms::ScrambleChar(input), output);
+        QCOMPARE(mms::UnscrambleChar(output), input);
     }
 }
 
@@ -118,7 +89,7 @@ void TestFraming::passesEveryOtherByteUnchanged()
     QCOMPARE(members.size(), 65);
     for (int b = 0; b < 256; ++b) {
         if (!members.contains(char(b)))
-            QCOMPARE(ScrambleChar(uint8_t(b)), uint8_t(b));
+            QCOMPARE(mms::ScrambleChar(uint8_t(b)), uint8_t(b));
     }
 }
 
@@ -139,15 +110,15 @@ void TestFraming::unscramblesAmbiguousBytesToTheSetMember()
 {
     QFETCH(char, outsider);
     QFETCH(char, member);
-    QCOMPARE(ScrambleChar(uint8_t(member)), uint8_t(outsider));
-    QCOMPARE(UnscrambleChar(uint8_t(outsider)), uint8_t(member));
+    QCOMPARE(mms::ScrambleChar(uint8_t(member)), uint8_t(outsider));
+    QCOMPARE(mms::UnscrambleChar(uint8_t(outsider)), uint8_t(member));
 }
 
 void TestFraming::trailerSignatureIsTheScrambledName()
 {
     QByteArray scrambled;
     for (char c : QByteArray("TRELAN-PC"))
-        scrambled += char(ScrambleChar(uint8_t(c)));
+        scrambled += char(mms::ScrambleChar(uint8_t(c)));
     QCOMPARE(scrambled, Hex("BA DA AB 3B EB 1B 2D FA CB"));
     QCOMPARE(Signature(), scrambled);
 }
@@ -169,7 +140,7 @@ void TestFraming::encodesDigits()
 {
     QFETCH(char, character);
     QFETCH(int, code);
-    QCOMPARE(EncodeDigit(uint8_t(character), 0x42), uint8_t(code));
+    QCOMPARE(mms::EncodeDigit(uint8_t(character), 0x42), uint8_t(code));
 }
 
 void TestFraming::composesNumberFields_data()
@@ -189,7 +160,7 @@ void TestFraming::composesNumberFields()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, field);
-    QCOMPARE(ComposeNumberField(text), field);
+    QCOMPARE(ToQ(mms::ComposeNumberField(text.toStdString())), field);
 }
 
 void TestFraming::composesTextLines_data()
@@ -208,86 +179,111 @@ void TestFraming::composesTextLines()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, line);
-    QCOMPARE(line.size(), kLineLength);
-    QCOMPARE(ComposeTextLine(text), line);
+    QCOMPARE(size_t(line.size()), mms::kLineLength);
+    QCOMPARE(ToQ(mms::ComposeTextLine(text.toStdString())), line);
 }
 
 void TestFraming::composesFinalLine()
 {
-    QCOMPARE(ComposeFinalLine(0x01020304),
+    QCOMPARE(ToQ(mms::ComposeFinalLine(0x01020304)),
              QByteArray(45, '\0') + Signature() + Hex("01 02 03 04") + "\r\n");
 }
 
 void TestFraming::sumsTextLinesAndNumberFieldsButNotTheFinalLine()
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SettingsFileWriter writer;
-    writer.OpenDevice(&buffer);
-    writer.WriteTextLine("");
+    mms::SettingsFileWriter writer(0);
+    writer.WriteBlock(mms::ComposeTextLine(""));
     QCOMPARE(writer.Checksum(), 12773u); // 50 x 0xFF + CR + LF
-    writer.WriteNumberField("7");
+    writer.WriteBlock(mms::ComposeNumberField("7"));
     QCOMPARE(writer.Checksum(), 12773u + 0xFF + 0x8F);
-    writer.WriteFinalLine();
+    writer.WriteUnsummed(mms::ComposeFinalLine(writer.Checksum()));
     QCOMPARE(writer.Checksum(), 12773u + 0xFF + 0x8F);
-    QVERIFY(writer.Close());
-    QCOMPARE(buffer.data(), ComposeTextLine("") + Hex("FF 8F") + ComposeFinalLine(12773 + 0xFF + 0x8F));
+    QCOMPARE(ToQ(writer.Content()),
+             ToQ(mms::ComposeTextLine("")) + Hex("FF 8F") + ToQ(mms::ComposeFinalLine(12773 + 0xFF + 0x8F)));
 }
 
 void TestFraming::finalLineAfterZeroLinesCarriesChecksumZero()
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SettingsFileWriter writer;
-    writer.OpenDevice(&buffer);
+    mms::SettingsFileWriter writer(0);
     for (int line = 0; line < 3; ++line)
-        writer.WriteBlock(QByteArray(kLineLength, '\0'));
-    writer.WriteFinalLine();
-    QVERIFY(writer.Close());
-    QCOMPARE(buffer.data().sliced(3 * kLineLength + 54, 4), Hex("00 00 00 00"));
+        writer.WriteBlock(mms::Line{});
+    writer.WriteUnsummed(mms::ComposeFinalLine(writer.Checksum()));
+    QCOMPARE(ToQ(writer.Content()).sliced(3 * 60 + 54, 4), Hex("00 00 00 00"));
 }
 
 void TestFraming::compactTrailerSumsTheSignature()
 {
     // The camera file's trailer: the signature is summed, the checksum after it is not.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SettingsFileWriter writer;
-    writer.OpenDevice(&buffer);
-    writer.WriteBlock(QByteArray(10, '\0'));
+    mms::SettingsFileWriter writer(0);
+    writer.WriteBlock(mms::Bytes(10, 0));
     writer.WriteCompactTrailer();
-    QVERIFY(writer.Close());
     const uint32_t signatureSum = 0xBA + 0xDA + 0xAB + 0x3B + 0xEB + 0x1B + 0x2D + 0xFA + 0xCB;
     QCOMPARE(signatureSum, 1394u);
     QCOMPARE(writer.Checksum(), signatureSum);
-    QCOMPARE(buffer.data(), QByteArray(10, '\0') + Signature() + Hex("00 00 05 72"));
+    QCOMPARE(ToQ(writer.Content()), QByteArray(10, '\0') + Signature() + Hex("00 00 05 72"));
 }
 
-void TestFraming::reportsAFailingDevice_data()
+void TestFraming::decodesDigitCodes()
 {
-    // The camera file is written as 10, 8, 3, 3, 5, 17, 9 and 4 bytes.
-    QTest::addColumn<int>("capacity");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("first block fails") << 0 << false;
-    QTest::newRow("second block fails whole") << 10 << false;
-    QTest::newRow("short write mid-block") << 30 << false;
-    QTest::newRow("unsummed checksum short") << 57 << false;
-    QTest::newRow("exactly enough room") << 59 << true;
+    // Exactly the ten digit codes decode, each to its digit.
+    int codes = 0;
+    for (int b = 0; b < 256; ++b) {
+        const int digit = mms::DecodeDigit(uint8_t(b));
+        if (digit < 0)
+            continue;
+        ++codes;
+        QCOMPARE(mms::EncodeDigit(uint8_t('0' + digit), 0x42), uint8_t(b));
+    }
+    QCOMPARE(codes, 10);
 }
 
-void TestFraming::reportsAFailingDevice()
+void TestFraming::acceptsWhatTheCameraReads_data()
 {
-    QFETCH(int, capacity);
-    QFETCH(bool, fits);
-    FillingBuffer device(capacity);
-    device.open(QIODevice::WriteOnly);
-    SettingsFileWriter writer;
-    writer.OpenDevice(&device);
-    for (int size : {10, 8, 3, 3, 5, 17})
-        writer.WriteBlock(QByteArray(size, '\1'));
-    writer.WriteCompactTrailer();
-    QCOMPARE(writer.Close(), fits);
-    QCOMPARE(writer.ErrorString().isEmpty(), fits);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("cameraBytes");
+    QTest::newRow("ASCII") << "user@example.org" << QByteArray("user@example.org");
+    QTest::newRow("Latin-1 letters, one byte each") << QString::fromUtf8("café ÿ") << Hex("63 61 66 E9 20 FF");
+    QTest::newRow("no-break space, the first after the controls") << QString(QChar(0xA0)) << Hex("A0");
+    QTest::newRow("tilde, the last before DEL") << "~" << QByteArray("~");
+    QTest::newRow("empty") << "" << QByteArray();
+}
+
+void TestFraming::acceptsWhatTheCameraReads()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, cameraBytes);
+    QCOMPARE(QString::fromStdString(mms::UnwritableTextReason("field", Utf8(text))), QString());
+    const std::string camera = mms::ToCameraText(Utf8(text));
+    QCOMPARE(QByteArray::fromStdString(camera), cameraBytes);
+    QCOMPARE(QString::fromStdString(mms::FromCameraText(camera)), text);
+}
+
+void TestFraming::refusesWhatTheCameraCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << "a control character (U+0000)";
+    QTest::newRow("tab") << QByteArray("a\tb") << "a control character (U+0009)";
+    QTest::newRow("DEL") << QByteArray("a\x7F") << "a control character (U+007F)";
+    QTest::newRow("first C1 control") << QByteArray("\xC2\x80") << "a control character (U+0080)";
+    QTest::newRow("last C1 control") << QByteArray("\xC2\x9F") << "a control character (U+009F)";
+    QTest::newRow("euro sign") << QByteArray("1000\xE2\x82\xAC") << QString::fromUtf8("\"€\" (U+20AC)");
+    QTest::newRow("Cyrillic letter") << QByteArray("\xD0\xB6@mail.ru") << QString::fromUtf8("\"ж\" (U+0436)");
+    QTest::newRow("emoji") << QByteArray("\xF0\x9F\x93\xB7") << QString::fromUtf8("\"📷\" (U+1F4F7)");
+    QTest::newRow("lone continuation byte") << QByteArray("a\x80") << "is not valid UTF-8";
+    QTest::newRow("Latin-1 byte, not UTF-8") << QByteArray("caf\xE9") << "is not valid UTF-8";
+    QTest::newRow("cut sequence") << QByteArray("\xE2\x82") << "is not valid UTF-8";
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << "is not valid UTF-8";
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << "is not valid UTF-8";
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << "is not valid UTF-8";
+}
+
+void TestFraming::refusesWhatTheCameraCannotRead()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(QString, named);
+    const QString reason = QString::fromStdString(mms::UnwritableTextReason("--sender", utf8.toStdString()));
+    QVERIFY2(reason.startsWith(QStringLiteral("--sender ")) && reason.contains(named), qPrintable(reason));
 }
 
 QTEST_GUILESS_MAIN(TestFraming)

@@ -1,10 +1,11 @@
 // MMSSETUP.dat and SMTPSETUP.dat: byte layouts and checksums the camera expects, the
 // connection texts of Auto mode from the catalogues, the sender name line, and what the
 // writers refuse.
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
-#include "MmsCatalogue.h"
-#include "MmsSettings.h"
+#include "catalogue/EmailCatalogue.h"
+#include "settings/EmailSettings.h"
+#include "catalogue/MmsCatalogue.h"
+#include "settings/MmsSettings.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,109 +16,104 @@
 
 namespace {
 
-QByteArray Hex(const char *hex) { return QByteArray::fromHex(hex); }
-
-QByteArray LineOf(const QByteArray &file, int line) { return file.mid(line * 60, 60); }
-
-// A text line laid out by hand: the placed (already scrambled) bytes, 0xFF up to byte
-// 49, seven zeros, the length byte, CR LF.
-QByteArray TextLine(const QByteArray &placed, int length)
-{
-    return placed + QByteArray(50 - placed.size(), char(0xFF)) + QByteArray(7, '\0') + char(length) + "\r\n";
-}
-
 const QByteArray kEmptyTextLine = TextLine("", 0);
 
-QByteArray ReadAll(const QString &path)
+std::optional<QByteArray> Composed(const mms::MmsSettings &s)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(s);
+    return file ? std::optional(ToQ(*file)) : std::nullopt;
 }
 
-bool WriteBytes(const QString &path, const QByteArray &bytes)
+std::optional<QByteArray> Composed(const mms::EmailSettings &s)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(s);
+    return file ? std::optional(ToQ(*file)) : std::nullopt;
 }
 
-MmsSettings ManualMms()
+QByteArray TextLineOf(std::string_view text)
 {
-    MmsSettings s;
-    s.Mode = ConnectionMode::Manual;
+    return ToQ(mms::ComposeTextLine(text));
+}
+
+// The big-endian sum of the file's first `length` bytes.
+QByteArray ChecksumOf(const QByteArray &file, int length)
+{
+    return ToQ(mms::BigEndian32(mms::ByteSum(ToBytes(file.first(length)))));
+}
+
+mms::MmsSettings ManualMms()
+{
+    mms::MmsSettings s;
+    s.Mode = mms::ConnectionMode::Manual;
     return s;
 }
 
-EmailSettings ManualEmail()
+mms::EmailSettings ManualEmail()
 {
-    EmailSettings s;
-    s.Mode = ConnectionMode::Manual;
+    mms::EmailSettings s;
+    s.Mode = mms::ConnectionMode::Manual;
     return s;
 }
 
 // Manual-mode settings with one text, named as the writers' errors name it, set.
-MmsSettings MmsWith(const QString &field, const QString &text)
+mms::MmsSettings MmsWith(const QString &field, const QString &text)
 {
-    MmsSettings s = ManualMms();
-    const std::map<QString, QString *> fields = {
-        {"URL", &s.Url}, {"port", &s.Port}, {"mobile 2", &s.Mobile[1]}, {"e-mail 1", &s.Email[0]}};
-    *fields.at(field) = text;
+    mms::MmsSettings s = ManualMms();
+    const std::map<QString, std::string *> fields = {
+        {"url", &s.Url}, {"port", &s.Port}, {"mobile2", &s.Mobile[1]}, {"email1", &s.Email[0]}};
+    *fields.at(field) = Utf8(text);
     return s;
 }
 
-EmailSettings EmailWith(const QString &field, const QString &text)
+mms::EmailSettings EmailWith(const QString &field, const QString &text)
 {
-    EmailSettings s = ManualEmail();
-    const std::map<QString, QString *> fields = {{"APN", &s.Apn},
-                                                 {"SMTP server", &s.SmtpServer},
-                                                 {"sender e-mail", &s.SenderEmail},
-                                                 {"sender password", &s.SenderPassword},
-                                                 {"e-mail 4", &s.Email[3]}};
-    *fields.at(field) = text;
+    mms::EmailSettings s = ManualEmail();
+    const std::map<QString, std::string *> fields = {{"apn", &s.Apn},
+                                                 {"smtp-server", &s.SmtpServer},
+                                                 {"sender", &s.SenderEmail},
+                                                 {"sender-password", &s.SenderPassword},
+                                                 {"email4", &s.Email[3]}};
+    *fields.at(field) = Utf8(text);
     return s;
 }
 
 // Writes the kind's file ("mms" or "email") with one text set; the composed bytes, or
 // none, go to `composed`.
 bool WriteWithText(const QString &kind, const QString &field, const QString &text, const QString &path,
-                   std::optional<QByteArray> *composed, QString *error)
+                   std::optional<QByteArray> *composed, std::string *error)
 {
     if (kind == QLatin1String("mms")) {
-        const MmsSettings s = MmsWith(field, text);
-        *composed = ComposeMmsSetupFile(s);
-        return WriteMmsSetupFile(path, s, error);
+        const mms::MmsSettings s = MmsWith(field, text);
+        *composed = Composed(s);
+        return mms::WriteMmsSetupFile(Utf8(path), s, error);
     }
-    const EmailSettings s = EmailWith(field, text);
-    *composed = ComposeEmailSetupFile(s);
-    return WriteEmailSetupFile(path, s, error);
+    const mms::EmailSettings s = EmailWith(field, text);
+    *composed = Composed(s);
+    return mms::WriteEmailSetupFile(Utf8(path), s, error);
 }
 
-bool WriteAuto(const QString &kind, const QString &path, const QString &country, const QString &op, QString *error)
+bool WriteAuto(const QString &kind, const QString &path, const QString &country, const QString &op, std::string *error)
 {
     if (kind == QLatin1String("mms")) {
-        MmsSettings s;
-        s.Country = country;
-        s.Operator = op;
-        return WriteMmsSetupFile(path, s, error);
+        mms::MmsSettings s;
+        s.Country = Utf8(country);
+        s.Operator = Utf8(op);
+        return mms::WriteMmsSetupFile(Utf8(path), s, error);
     }
-    EmailSettings s;
-    s.Country = country;
-    s.Operator = op;
-    return WriteEmailSetupFile(path, s, error);
+    mms::EmailSettings s;
+    s.Country = Utf8(country);
+    s.Operator = Utf8(op);
+    return mms::WriteEmailSetupFile(Utf8(path), s, error);
 }
 
 QByteArray ComposedManual(const QString &kind)
 {
-    return kind == QLatin1String("mms") ? *ComposeMmsSetupFile(ManualMms()) : *ComposeEmailSetupFile(ManualEmail());
+    return kind == QLatin1String("mms") ? *Composed(ManualMms()) : *Composed(ManualEmail());
 }
 
 QString FileNameOf(const QString &kind)
 {
-    return QString::fromLatin1(kind == QLatin1String("mms") ? kMmsSetupFileName : kEmailSetupFileName);
-}
-
-QStringList FolderEntries(const QTemporaryDir &dir)
-{
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QString::fromLatin1(kind == QLatin1String("mms") ? mms::kMmsSetupFileName : mms::kEmailSetupFileName);
 }
 
 void AddKindRows()
@@ -163,8 +159,8 @@ void TestMessageFiles::emptyManualFile_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("size");
     QTest::addColumn<QByteArray>("checksum");
-    QTest::newRow("mms") << *ComposeMmsSetupFile(ManualMms()) << 960 << Hex("0002E970"); // 190832
-    QTest::newRow("email") << *ComposeEmailSetupFile(ManualEmail()) << 840 << Hex("000285A6"); // 165286
+    QTest::newRow("mms") << *Composed(ManualMms()) << 960 << Hex("0002E970"); // 190832
+    QTest::newRow("email") << *Composed(ManualEmail()) << 840 << Hex("000285A6"); // 165286
 }
 
 // Status 800x600, no daily limit, daily report off at hour 0, every text empty.
@@ -176,11 +172,11 @@ void TestMessageFiles::emptyManualFile()
     QCOMPARE(file.size(), size);
     const QByteArray header = LineOf(file, 0);
     QCOMPARE(header, Hex("01FFFFFFFF0100") + QByteArray(43, char(0xFF)) + QByteArray(8, '\0') + "\r\n");
-    QCOMPARE(ByteSum(header), 12010u);
+    QCOMPARE(mms::ByteSum(ToBytes(header)), 12010u);
     const int lines = size / 60;
     for (int line = 1; line < lines - 1; ++line) {
         QCOMPARE(LineOf(file, line), kEmptyTextLine);
-        QCOMPARE(ByteSum(LineOf(file, line)), 12773u);
+        QCOMPARE(mms::ByteSum(ToBytes(LineOf(file, line))), 12773u);
     }
     const QByteArray finalLine = LineOf(file, lines - 1);
     QCOMPARE(finalLine, QByteArray(45, '\0') + Hex("BADAAB3BEB1B2DFACB") + checksum + "\r\n");
@@ -212,14 +208,14 @@ void TestMessageFiles::headerFields()
     QFETCH(int, reportOnOff);
     QFETCH(int, reportHour);
     QFETCH(QByteArray, bytes0to6);
-    const SendingHeader header{uint8_t(status), numberPerDay, uint8_t(reportOnOff), uint8_t(reportHour)};
-    MmsSettings mms = ManualMms();
+    const mms::SendingHeader header{uint8_t(status), Utf8(numberPerDay), uint8_t(reportOnOff), uint8_t(reportHour)};
+    mms::MmsSettings mms = ManualMms();
     mms.Header = header;
-    EmailSettings email = ManualEmail();
+    mms::EmailSettings email = ManualEmail();
     email.Header = header;
     const QByteArray tail = QByteArray(43, char(0xFF)) + QByteArray(8, '\0') + "\r\n";
-    QCOMPARE(LineOf(*ComposeMmsSetupFile(mms), 0), bytes0to6 + tail);
-    QCOMPARE(LineOf(*ComposeEmailSetupFile(email), 0), bytes0to6 + tail);
+    QCOMPARE(LineOf(*Composed(mms), 0), bytes0to6 + tail);
+    QCOMPARE(LineOf(*Composed(email), 0), bytes0to6 + tail);
 }
 
 void TestMessageFiles::mmsAutoModeWritesCatalogueSettings_data()
@@ -237,24 +233,24 @@ void TestMessageFiles::mmsAutoModeWritesCatalogueSettings()
 {
     QFETCH(QString, country);
     QFETCH(QString, op);
-    MmsSettings automatic;
-    automatic.Country = country;
-    automatic.Operator = op;
-    for (QString *text : {&automatic.Url, &automatic.Apn, &automatic.Gateway, &automatic.Port, &automatic.Account,
+    mms::MmsSettings automatic;
+    automatic.Country = Utf8(country);
+    automatic.Operator = Utf8(op);
+    for (std::string *text : {&automatic.Url, &automatic.Apn, &automatic.Gateway, &automatic.Port, &automatic.Account,
                           &automatic.Password})
-        *text = QStringLiteral("typed");
-    automatic.Mobile[0] = QStringLiteral("0123456789");
-    const std::optional<QByteArray> file = ComposeMmsSetupFile(automatic);
+        *text = "typed";
+    automatic.Mobile[0] = "0123456789";
+    const std::optional<QByteArray> file = Composed(automatic);
     QVERIFY(file);
 
-    const uint8_t index = MmsCatalogue().FindOperatorKey(MakeOperatorKey(country, op));
-    QVERIFY(index != kCatalogueMiss);
-    const MmsOperatorParams &p = MmsCatalogue().ParamsOf(index);
+    const uint8_t index = mms::MmsCatalogue().FindOperatorKey(mms::MakeOperatorKey(Utf8(country), Utf8(op)));
+    QVERIFY(index != mms::kCatalogueMiss);
+    const mms::MmsOperatorParams &p = mms::MmsCatalogue().ParamsOf(index);
     const char *catalogueTexts[] = {p.url, p.apn, p.gateway, p.port, p.account, p.password};
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(LineOf(*file, 1 + i), ComposeTextLine(catalogueTexts[i]));
+        QCOMPARE(LineOf(*file, 1 + i), TextLineOf(catalogueTexts[i]));
 
-    MmsSettings typed = ManualMms();
+    mms::MmsSettings typed = ManualMms();
     typed.Url = p.url;
     typed.Apn = p.apn;
     typed.Gateway = p.gateway;
@@ -262,33 +258,33 @@ void TestMessageFiles::mmsAutoModeWritesCatalogueSettings()
     typed.Account = p.account;
     typed.Password = p.password;
     typed.Mobile[0] = automatic.Mobile[0];
-    QCOMPARE(*file, *ComposeMmsSetupFile(typed));
+    QCOMPARE(*file, *Composed(typed));
 }
 
 void TestMessageFiles::emailAutoModeWritesCatalogueSettings()
 {
-    EmailSettings automatic;
-    automatic.Country = QStringLiteral("Deutschland");
-    automatic.Operator = QStringLiteral("E-Plus");
-    automatic.Apn = automatic.Account = automatic.Password = QStringLiteral("typed");
-    automatic.SmtpServer = QStringLiteral("smtp.example.org");
-    const std::optional<QByteArray> file = ComposeEmailSetupFile(automatic);
+    mms::EmailSettings automatic;
+    automatic.Country = "Deutschland";
+    automatic.Operator = "E-Plus";
+    automatic.Apn = automatic.Account = automatic.Password = "typed";
+    automatic.SmtpServer = "smtp.example.org";
+    const std::optional<QByteArray> file = Composed(automatic);
     QVERIFY(file);
 
-    const EmailOperatorParams &p = EmailCatalogue().ParamsOf(7);
-    QCOMPARE(LineOf(*file, 1), ComposeTextLine(p.apn));
-    QCOMPARE(LineOf(*file, 2), ComposeTextLine(p.account));
-    QCOMPARE(LineOf(*file, 3), ComposeTextLine(p.password));
+    const mms::EmailOperatorParams &p = mms::EmailCatalogue().ParamsOf(7);
+    QCOMPARE(LineOf(*file, 1), TextLineOf(p.apn));
+    QCOMPARE(LineOf(*file, 2), TextLineOf(p.account));
+    QCOMPARE(LineOf(*file, 3), TextLineOf(p.password));
     // Server and port are the record's in both modes: no preset is applied here.
-    QCOMPARE(LineOf(*file, 4), ComposeTextLine("smtp.example.org"));
+    QCOMPARE(LineOf(*file, 4), TextLineOf("smtp.example.org"));
     QCOMPARE(LineOf(*file, 5), kEmptyTextLine);
 
-    EmailSettings typed = ManualEmail();
+    mms::EmailSettings typed = ManualEmail();
     typed.Apn = p.apn;
     typed.Account = p.account;
     typed.Password = p.password;
     typed.SmtpServer = automatic.SmtpServer;
-    QCOMPARE(*file, *ComposeEmailSetupFile(typed));
+    QCOMPARE(*file, *Composed(typed));
 }
 
 void TestMessageFiles::autoModeMissLeavesFileUnchanged_data()
@@ -313,14 +309,15 @@ void TestMessageFiles::autoModeMissLeavesFileUnchanged()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameOf(kind));
     const QByteArray old("the card's old settings");
-    QVERIFY(WriteBytes(path, old));
+    QVERIFY(WriteFile(path, old));
 
-    QString error;
+    std::string error;
     QVERIFY(!WriteAuto(kind, path, country, op, &error));
-    QVERIFY2(error.contains(QLatin1String("catalogue")), qPrintable(error));
-    QVERIFY2(error.contains(op) && error.contains(country), qPrintable(error));
-    QCOMPARE(ReadAll(path), old);
-    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+    const QString reason = QString::fromStdString(error);
+    QVERIFY2(reason.contains(QLatin1String("catalogue")), qPrintable(reason));
+    QVERIFY2(reason.contains(op) && reason.contains(country), qPrintable(reason));
+    QCOMPARE(ReadFile(path), old);
+    QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
 void TestMessageFiles::manualModeIgnoresNames_data() { AddKindRows(); }
@@ -333,24 +330,24 @@ void TestMessageFiles::manualModeIgnoresNames()
     const QString path = dir.filePath(FileNameOf(kind));
     bool written = false;
     if (kind == QLatin1String("mms")) {
-        MmsSettings s = ManualMms();
-        s.Country = s.Operator = QStringLiteral("Other");
-        written = WriteMmsSetupFile(path, s);
+        mms::MmsSettings s = ManualMms();
+        s.Country = s.Operator = "Other";
+        written = mms::WriteMmsSetupFile(Utf8(path), s);
     } else {
-        EmailSettings s = ManualEmail();
-        s.Country = s.Operator = QStringLiteral("Other");
-        written = WriteEmailSetupFile(path, s);
+        mms::EmailSettings s = ManualEmail();
+        s.Country = s.Operator = "Other";
+        written = mms::WriteEmailSetupFile(Utf8(path), s);
     }
     QVERIFY(written);
-    QCOMPARE(ReadAll(path), ComposedManual(kind));
+    QCOMPARE(ReadFile(path), ComposedManual(kind));
 }
 
 // Mobile numbers are texts: scrambled character by character, not digit-coded.
 void TestMessageFiles::mobileNumberScrambledAsText()
 {
-    MmsSettings s = ManualMms();
-    s.Mobile[0] = QStringLiteral("0123456789");
-    QCOMPARE(LineOf(*ComposeMmsSetupFile(s), 7), TextLine(Hex("FCECDCCCBCAC9C8C7C6C"), 10));
+    mms::MmsSettings s = ManualMms();
+    s.Mobile[0] = "0123456789";
+    QCOMPARE(LineOf(*Composed(s), 7), TextLine(Hex("FCECDCCCBCAC9C8C7C6C"), 10));
 }
 
 void TestMessageFiles::senderNameLine_data()
@@ -372,29 +369,29 @@ void TestMessageFiles::senderNameLine()
     QFETCH(QString, sender);
     QFETCH(QByteArray, nameLine);
     QFETCH(QByteArray, addressLine);
-    EmailSettings s = ManualEmail();
-    s.SenderEmail = sender;
-    const QByteArray file = *ComposeEmailSetupFile(s);
+    mms::EmailSettings s = ManualEmail();
+    s.SenderEmail = Utf8(sender);
+    const QByteArray file = *Composed(s);
     QCOMPARE(LineOf(file, 6), nameLine);
     QCOMPARE(LineOf(file, 7), addressLine);
-    QCOMPARE(file.sliced(834, 4), BigEndian32(ByteSum(file.first(780))));
+    QCOMPARE(file.sliced(834, 4), ChecksumOf(file, 780));
 }
 
 void TestMessageFiles::senderNameLineOfLongNamePart()
 {
-    const QByteArray name(60, 'a');
+    const std::string name(60, 'a');
     const QByteArray fifty = QByteArray(50, char(0xE9));
-    QCOMPARE(ComposeSenderNameLine(name), TextLine(fifty, 60));
-    QCOMPARE(ComposeSenderNameLine(name + "@cd.ef"), TextLine(fifty, 66));
+    QCOMPARE(ToQ(mms::ComposeSenderNameLine(name)), TextLine(fifty, 60));
+    QCOMPARE(ToQ(mms::ComposeSenderNameLine(name + "@cd.ef")), TextLine(fifty, 66));
     // The length byte counts modulo 256, like a text line's.
-    QCOMPARE(ComposeSenderNameLine(QByteArray(300, 'a')), TextLine(fifty, 300 % 256));
+    QCOMPARE(ToQ(mms::ComposeSenderNameLine(std::string(300, 'a'))), TextLine(fifty, 300 % 256));
 }
 
 void TestMessageFiles::portScrambledAsText()
 {
-    EmailSettings s = ManualEmail();
-    s.SmtpPort = QStringLiteral("25");
-    QCOMPARE(LineOf(*ComposeEmailSetupFile(s), 5), TextLine(Hex("DCAC"), 2));
+    mms::EmailSettings s = ManualEmail();
+    s.SmtpPort = "25";
+    QCOMPARE(LineOf(*Composed(s), 5), TextLine(Hex("DCAC"), 2));
 }
 
 void TestMessageFiles::unwritableTextRefused_data()
@@ -403,15 +400,15 @@ void TestMessageFiles::unwritableTextRefused_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("named");
-    QTest::newRow("mms Cyrillic letter") << "mms" << "e-mail 1" << QString::fromUtf8("ж@example.org")
+    QTest::newRow("mms Cyrillic letter") << "mms" << "email1" << QString::fromUtf8("ж@example.org")
                                          << QString::fromUtf8("ж");
-    QTest::newRow("mms tab") << "mms" << "URL" << "http://mms\t" << "U+0009";
-    QTest::newRow("mms euro sign") << "mms" << "mobile 2" << QString::fromUtf8("0171 €") << QString::fromUtf8("€");
-    QTest::newRow("email euro sign") << "email" << "sender password" << QString::fromUtf8("1000€")
+    QTest::newRow("mms tab") << "mms" << "url" << "http://mms\t" << "U+0009";
+    QTest::newRow("mms euro sign") << "mms" << "mobile2" << QString::fromUtf8("0171 €") << QString::fromUtf8("€");
+    QTest::newRow("email euro sign") << "email" << "sender-password" << QString::fromUtf8("1000€")
                                      << QString::fromUtf8("€");
-    QTest::newRow("email Cyrillic letter") << "email" << "sender e-mail" << QString::fromUtf8("иван@mail.ru")
+    QTest::newRow("email Cyrillic letter") << "email" << "sender" << QString::fromUtf8("иван@mail.ru")
                                            << QString::fromUtf8("и");
-    QTest::newRow("email line feed") << "email" << "APN" << "internet\n" << "U+000a";
+    QTest::newRow("email line feed") << "email" << "apn" << "internet\n" << "U+000a";
 }
 
 // Nothing is written rather than a text the camera would misread.
@@ -425,11 +422,12 @@ void TestMessageFiles::unwritableTextRefused()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameOf(kind));
     std::optional<QByteArray> composed;
-    QString error;
+    std::string error;
     QVERIFY(!WriteWithText(kind, field, text, path, &composed, &error));
     QVERIFY(!composed);
-    QVERIFY2(error.contains(field) && error.contains(named, Qt::CaseInsensitive), qPrintable(error));
-    QVERIFY(FolderEntries(dir).isEmpty());
+    const QString reason = QString::fromStdString(error);
+    QVERIFY2(reason.contains(field) && reason.contains(named, Qt::CaseInsensitive), qPrintable(reason));
+    QVERIFY(FolderEntries(dir.path()).isEmpty());
 }
 
 void TestMessageFiles::textLinesWhateverTheTexts_data()
@@ -452,32 +450,32 @@ void TestMessageFiles::textLinesWhateverTheTexts()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
-    MmsSettings mms = ManualMms();
-    for (QString *field : {&mms.Url, &mms.Apn, &mms.Gateway, &mms.Port, &mms.Account, &mms.Password})
-        *field = text;
+    mms::MmsSettings mms = ManualMms();
+    for (std::string *field : {&mms.Url, &mms.Apn, &mms.Gateway, &mms.Port, &mms.Account, &mms.Password})
+        *field = Utf8(text);
     for (int i = 0; i < 4; ++i)
-        mms.Mobile[i] = mms.Email[i] = text;
-    const QString mmsPath = dir.filePath(kMmsSetupFileName);
-    QVERIFY(WriteMmsSetupFile(mmsPath, mms));
-    const QByteArray mmsFile = ReadAll(mmsPath);
-    QCOMPARE(mmsFile.size(), kMmsSetupFileSize);
+        mms.Mobile[i] = mms.Email[i] = Utf8(text);
+    const QString mmsPath = dir.filePath(mms::kMmsSetupFileName);
+    QVERIFY(mms::WriteMmsSetupFile(Utf8(mmsPath), mms));
+    const QByteArray mmsFile = ReadFile(mmsPath);
+    QCOMPARE(mmsFile.size(), mms::kMmsSetupFileSize);
     for (int i = 1; i <= 14; ++i)
         QCOMPARE(LineOf(mmsFile, i), line);
-    QCOMPARE(mmsFile.sliced(954, 4), BigEndian32(ByteSum(mmsFile.first(900))));
+    QCOMPARE(mmsFile.sliced(954, 4), ChecksumOf(mmsFile, 900));
 
-    EmailSettings email = ManualEmail();
-    for (QString *field : {&email.Apn, &email.Account, &email.Password, &email.SmtpServer, &email.SmtpPort,
+    mms::EmailSettings email = ManualEmail();
+    for (std::string *field : {&email.Apn, &email.Account, &email.Password, &email.SmtpServer, &email.SmtpPort,
                            &email.SenderEmail, &email.SenderPassword})
-        *field = text;
+        *field = Utf8(text);
     for (int i = 0; i < 4; ++i)
-        email.Email[i] = text;
-    const QString emailPath = dir.filePath(kEmailSetupFileName);
-    QVERIFY(WriteEmailSetupFile(emailPath, email));
-    const QByteArray emailFile = ReadAll(emailPath);
-    QCOMPARE(emailFile.size(), kEmailSetupFileSize);
+        email.Email[i] = Utf8(text);
+    const QString emailPath = dir.filePath(mms::kEmailSetupFileName);
+    QVERIFY(mms::WriteEmailSetupFile(Utf8(emailPath), email));
+    const QByteArray emailFile = ReadFile(emailPath);
+    QCOMPARE(emailFile.size(), mms::kEmailSetupFileSize);
     for (int i = 1; i <= 12; ++i) // the sender name line too: the address has no at sign
         QCOMPARE(LineOf(emailFile, i), line);
-    QCOMPARE(emailFile.sliced(834, 4), BigEndian32(ByteSum(emailFile.first(780))));
+    QCOMPARE(emailFile.sliced(834, 4), ChecksumOf(emailFile, 780));
 }
 
 void TestMessageFiles::replacesLongerFile_data() { AddKindRows(); }
@@ -488,14 +486,14 @@ void TestMessageFiles::replacesLongerFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameOf(kind));
-    QVERIFY(WriteBytes(path, QByteArray(2000, 'x')));
+    QVERIFY(WriteFile(path, QByteArray(2000, 'x')));
     std::optional<QByteArray> composed;
-    QString error;
-    QVERIFY2(WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "SMTP server", "25", path, &composed,
+    std::string error;
+    QVERIFY2(WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed,
                            &error),
-             qPrintable(error));
-    QCOMPARE(ReadAll(path), *composed);
-    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+             error.c_str());
+    QCOMPARE(ReadFile(path), *composed);
+    QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
 void TestMessageFiles::readOnlyFileRefused_data() { AddKindRows(); }
@@ -508,17 +506,17 @@ void TestMessageFiles::readOnlyFileRefused()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameOf(kind));
     const QByteArray old("locked settings");
-    QVERIFY(WriteBytes(path, old));
+    QVERIFY(WriteFile(path, old));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
 
     std::optional<QByteArray> composed;
-    QString error;
-    QVERIFY(!WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "SMTP server", "25", path, &composed,
+    std::string error;
+    QVERIFY(!WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed,
                            &error));
     QVERIFY(composed);
-    QVERIFY2(!error.isEmpty(), "a failed write says why");
-    QCOMPARE(ReadAll(path), old);
-    QCOMPARE(FolderEntries(dir), QStringList{FileNameOf(kind)});
+    QVERIFY2(!error.empty(), "a failed write says why");
+    QCOMPARE(ReadFile(path), old);
+    QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
 QTEST_APPLESS_MAIN(TestMessageFiles)

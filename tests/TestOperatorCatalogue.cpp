@@ -1,8 +1,9 @@
 // The two operator catalogues: countries, operators and keys exactly as the dialogs list
 // them, every operator reachable from its country, and every setting in a form the
 // camera can use.
-#include "EmailCatalogue.h"
-#include "MmsCatalogue.h"
+#include "catalogue/EmailCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+#include "tests/support/TestSupport.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -24,14 +25,28 @@ const QList<int> kMmsCounts = {2, 2, 6, 9, 2, 2, 3, 2, 1, 3, 3, 3, 4, 1, 2, 2, 2
 const QList<int> kEmailCounts = {2, 2, 7, 8, 2, 3, 1, 2, 1, 3, 3, 3, 2, 1, 2, 2, 2, 2, 2, 2,
                                  2, 5, 2, 2, 3, 1, 4, 1, 4, 1, 2, 3, 2, 4, 1, 4, 1, 1, 3};
 
+// The catalogues' names in Qt's types, for comparing with the tables here.
+QString Q(std::string_view text)
+{
+    return QString::fromStdString(std::string(text));
+}
+
+QStringList Q(const std::vector<std::string_view> &texts)
+{
+    QStringList list;
+    for (std::string_view text : texts)
+        list << Q(text);
+    return list;
+}
+
 // Calls check(catalogue) on the catalogue a data row names ("mms" or "email").
 template <typename Check>
 void WithCatalogue(const QString &kind, Check &&check)
 {
     if (kind == QLatin1String("mms"))
-        check(MmsCatalogue());
+        check(mms::MmsCatalogue());
     else
-        check(EmailCatalogue());
+        check(mms::EmailCatalogue());
 }
 
 bool IsPlainAscii(const QString &text)
@@ -85,7 +100,7 @@ public:
     bool Ok() const { return m_problems.isEmpty(); }
 
 private:
-    static constexpr int kMaxTextLength = 50;
+    static constexpr int kMaxTextLength = 50; // a text line holds 50 characters
     QStringList m_problems;
 };
 
@@ -145,11 +160,11 @@ void TestOperatorCatalogue::countriesAndCounts()
     WithCatalogue(kind, [&](const auto &catalogue) {
         QCOMPARE(catalogue.CountryCount(), 39);
         QCOMPARE(catalogue.OperatorCount(), operatorCount);
-        QCOMPARE(catalogue.CountryNames(), kCountries);
+        QCOMPARE(Q(catalogue.CountryNames()), kCountries);
         // Countries follow one another without gaps, so no operator lies outside a country.
         int next = 0;
         for (int country = 0; country < catalogue.CountryCount(); ++country) {
-            const OperatorRange range = catalogue.OperatorRangeOf(country);
+            const mms::OperatorRange range = catalogue.OperatorRangeOf(country);
             QCOMPARE(range.first, next);
             QCOMPARE(range.count, counts[country]);
             next += range.count;
@@ -196,10 +211,10 @@ void TestOperatorCatalogue::operatorsOfCountry()
     QFETCH(int, first);
     QFETCH(QStringList, names);
     WithCatalogue(kind, [&](const auto &catalogue) {
-        const uint8_t index = catalogue.FindCountry(country);
-        QVERIFY(index != kCatalogueMiss);
+        const uint8_t index = catalogue.FindCountry(Utf8(country));
+        QVERIFY(index != mms::kCatalogueMiss);
         QCOMPARE(catalogue.OperatorRangeOf(index).first, first);
-        QCOMPARE(catalogue.OperatorNames(index), names);
+        QCOMPARE(Q(catalogue.OperatorNames(index)), names);
     });
 }
 
@@ -219,13 +234,13 @@ void TestOperatorCatalogue::everyOperatorReachable()
     WithCatalogue(kind, [&](const auto &catalogue) {
         QSet<int> reached;
         for (int country = 0; country < catalogue.CountryCount(); ++country) {
-            const QStringList names = catalogue.OperatorNames(country);
-            QVERIFY2(!names.isEmpty(), qPrintable(catalogue.CountryName(country)));
+            const QStringList names = Q(catalogue.OperatorNames(country));
+            QVERIFY2(!names.isEmpty(), qPrintable(Q(catalogue.CountryName(country))));
             const int first = catalogue.OperatorRangeOf(country).first;
             for (int i = 0; i < names.size(); ++i) {
-                const QString key = MakeOperatorKey(catalogue.CountryName(country), names[i]);
-                QCOMPARE(int(catalogue.FindOperatorKey(key)), first + i);
-                QCOMPARE(catalogue.OperatorKey(first + i), key);
+                const QString key = Q(mms::MakeOperatorKey(catalogue.CountryName(country), Utf8(names[i])));
+                QCOMPARE(int(catalogue.FindOperatorKey(Utf8(key))), first + i);
+                QCOMPARE(Q(catalogue.OperatorKey(first + i)), key);
                 reached.insert(first + i);
             }
         }
@@ -253,8 +268,8 @@ void TestOperatorCatalogue::paramsBelongToTheirOperator()
     QFETCH(QString, key);
     QFETCH(QString, apn);
     WithCatalogue(kind, [&](const auto &catalogue) {
-        const uint8_t op = catalogue.FindOperatorKey(key);
-        QVERIFY(op != kCatalogueMiss);
+        const uint8_t op = catalogue.FindOperatorKey(Utf8(key));
+        QVERIFY(op != mms::kCatalogueMiss);
         QCOMPARE(QString::fromLatin1(catalogue.ParamsOf(op).apn), apn);
     });
 }
@@ -268,14 +283,14 @@ void TestOperatorCatalogue::findCountry_data()
     QTest::newRow("Schweiz") << "Schweiz" << 9;
     QTest::newRow("Oesterreich") << "Oesterreich" << 22;
     QTest::newRow("last") << "Estonia" << 38;
-    QTest::newRow("English name Germany") << "Germany" << int(kCatalogueMiss);
-    QTest::newRow("English name Switzerland") << "Switzerland" << int(kCatalogueMiss);
-    QTest::newRow("English name Austria") << "Austria" << int(kCatalogueMiss);
-    QTest::newRow("manual mode's Other") << "Other" << int(kCatalogueMiss);
-    QTest::newRow("empty") << "" << int(kCatalogueMiss);
-    QTest::newRow("lower case") << "china" << int(kCatalogueMiss);
-    QTest::newRow("leading blank") << " China" << int(kCatalogueMiss);
-    QTest::newRow("trailing blank") << "China " << int(kCatalogueMiss);
+    QTest::newRow("English name Germany") << "Germany" << int(mms::kCatalogueMiss);
+    QTest::newRow("English name Switzerland") << "Switzerland" << int(mms::kCatalogueMiss);
+    QTest::newRow("English name Austria") << "Austria" << int(mms::kCatalogueMiss);
+    QTest::newRow("manual mode's Other") << "Other" << int(mms::kCatalogueMiss);
+    QTest::newRow("empty") << "" << int(mms::kCatalogueMiss);
+    QTest::newRow("lower case") << "china" << int(mms::kCatalogueMiss);
+    QTest::newRow("leading blank") << " China" << int(mms::kCatalogueMiss);
+    QTest::newRow("trailing blank") << "China " << int(mms::kCatalogueMiss);
 }
 
 // Both catalogues list the same countries.
@@ -283,8 +298,8 @@ void TestOperatorCatalogue::findCountry()
 {
     QFETCH(QString, name);
     QFETCH(int, index);
-    QCOMPARE(int(MmsCatalogue().FindCountry(name)), index);
-    QCOMPARE(int(EmailCatalogue().FindCountry(name)), index);
+    QCOMPARE(int(mms::MmsCatalogue().FindCountry(Utf8(name))), index);
+    QCOMPARE(int(mms::EmailCatalogue().FindCountry(Utf8(name))), index);
 }
 
 void TestOperatorCatalogue::findOperatorKey_data()
@@ -292,7 +307,7 @@ void TestOperatorCatalogue::findOperatorKey_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("index");
-    const int miss = kCatalogueMiss;
+    const int miss = mms::kCatalogueMiss;
     QTest::newRow("mms first") << "mms" << "China--China Mobile" << 0;
     QTest::newRow("mms last") << "mms" << "Estonia--TELE2" << 110;
     QTest::newRow("mms India--VodaFone") << "mms" << "India--VodaFone" << 105;
@@ -320,19 +335,19 @@ void TestOperatorCatalogue::findOperatorKey()
     QFETCH(QString, kind);
     QFETCH(QString, key);
     QFETCH(int, index);
-    WithCatalogue(kind, [&](const auto &catalogue) { QCOMPARE(int(catalogue.FindOperatorKey(key)), index); });
+    WithCatalogue(kind, [&](const auto &catalogue) { QCOMPARE(int(catalogue.FindOperatorKey(Utf8(key))), index); });
 }
 
 void TestOperatorCatalogue::smtpPresetList()
 {
-    QCOMPARE(std::size(kSmtpPresets), std::size(kExpectedPresets));
+    QCOMPARE(std::size(mms::kSmtpPresets), std::size(kExpectedPresets));
     QHash<int, QString> serverOfNumber;
-    for (size_t i = 0; i < std::size(kSmtpPresets); ++i) {
-        const SmtpPresetRow &row = kSmtpPresets[i];
+    for (size_t i = 0; i < std::size(mms::kSmtpPresets); ++i) {
+        const mms::SmtpPresetRow &row = mms::kSmtpPresets[i];
         const PresetRow &expected = kExpectedPresets[i];
         const QString server = QString::fromLatin1(row.preset.server);
         QCOMPARE(QString::fromLatin1(row.operatorKey), QString::fromLatin1(expected.key));
-        QVERIFY2(EmailCatalogue().FindOperatorKey(QString::fromLatin1(row.operatorKey)) != kCatalogueMiss,
+        QVERIFY2(mms::EmailCatalogue().FindOperatorKey(row.operatorKey) != mms::kCatalogueMiss,
                  row.operatorKey);
         QCOMPARE(QString::fromLatin1(row.preset.port), QStringLiteral("25"));
         QVERIFY2(!server.isEmpty() && server.size() <= 20 && IsPlainAscii(server) && !server.contains(u' '),
@@ -363,7 +378,7 @@ void TestOperatorCatalogue::findSmtpPreset()
 {
     QFETCH(QString, key);
     QFETCH(bool, hasPreset);
-    const std::optional<SmtpPreset> preset = FindSmtpPreset(key);
+    const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(Utf8(key));
     QCOMPARE(preset.has_value(), hasPreset);
     if (preset)
         QCOMPARE(QString::fromLatin1(preset->port), QStringLiteral("25"));
@@ -371,11 +386,11 @@ void TestOperatorCatalogue::findSmtpPreset()
 
 void TestOperatorCatalogue::mmsParameterForms()
 {
-    const auto &catalogue = MmsCatalogue();
+    const auto &catalogue = mms::MmsCatalogue();
     FormCheck check;
     for (int op = 0; op < catalogue.OperatorCount(); ++op) {
-        const MmsOperatorParams &p = catalogue.ParamsOf(op);
-        const QString where = catalogue.OperatorKey(op);
+        const mms::MmsOperatorParams &p = catalogue.ParamsOf(op);
+        const QString where = Q(catalogue.OperatorKey(op));
         const QString url = QString::fromLatin1(p.url);
         const QString gateway = QString::fromLatin1(p.gateway);
         const QString port = QString::fromLatin1(p.port);
@@ -395,11 +410,11 @@ void TestOperatorCatalogue::mmsParameterForms()
 
 void TestOperatorCatalogue::emailParameterForms()
 {
-    const auto &catalogue = EmailCatalogue();
+    const auto &catalogue = mms::EmailCatalogue();
     FormCheck check;
     for (int op = 0; op < catalogue.OperatorCount(); ++op) {
-        const EmailOperatorParams &p = catalogue.ParamsOf(op);
-        const QString where = catalogue.OperatorKey(op);
+        const mms::EmailOperatorParams &p = catalogue.ParamsOf(op);
+        const QString where = Q(catalogue.OperatorKey(op));
         check.Text(where, "APN", QString::fromLatin1(p.apn), true, false);
         check.Text(where, "account", QString::fromLatin1(p.account), false, false);
         check.Text(where, "password", QString::fromLatin1(p.password), false, false);

@@ -1,12 +1,19 @@
 // The user-interface texts: every block complete in its range, empty outside it, the
 // fixed rows exactly as the windows and the camera's users know them.
-#include "StringCatalogue.h"
+#include "catalogue/StringCatalogue.h"
 
 #include <QTest>
 
 namespace {
 
-constexpr int kLanguages = StringCatalogue::kLanguageCount;
+// A catalogue text as the windows show it.
+QString Text(int language, int number)
+{
+    const std::string_view text = mms::CatalogueString(language, number);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+constexpr int kLanguages = mms::StringCatalogue::kLanguageCount;
 // English and German carry the e-mail dialog's and the result dialog's texts too.
 int LastNumberOf(int language) { return language <= 1 ? 112 : 94; }
 
@@ -66,7 +73,7 @@ void TestStringCatalogue::fixedRows()
     QFETCH(int, language);
     QFETCH(int, number);
     QFETCH(QString, text);
-    QCOMPARE(CatalogueString(language, number), text);
+    QCOMPARE(Text(language, number), text);
 }
 
 void TestStringCatalogue::emptyOutsideTheBlocks_data()
@@ -88,15 +95,15 @@ void TestStringCatalogue::emptyOutsideTheBlocks()
 {
     QFETCH(int, language);
     QFETCH(int, number);
-    QVERIFY(CatalogueString(language, number).isEmpty());
+    QVERIFY(Text(language, number).isEmpty());
 }
 
 void TestStringCatalogue::everyBlockIsComplete()
 {
     for (int language = 0; language < kLanguages; ++language) {
-        for (int number = 0; number < StringCatalogue::kIdsPerLanguage; ++number) {
+        for (int number = 0; number < mms::StringCatalogue::kIdsPerLanguage; ++number) {
             const bool inRange = number >= 1 && number <= LastNumberOf(language);
-            QVERIFY2(CatalogueString(language, number).isEmpty() != inRange,
+            QVERIFY2(Text(language, number).isEmpty() != inRange,
                      qPrintable(QStringLiteral("language %1, string %2").arg(language).arg(number)));
         }
     }
@@ -106,7 +113,7 @@ void TestStringCatalogue::sameInAllBlocks()
 {
     for (int language = 1; language < kLanguages; ++language) {
         for (int number : kSameInAllBlocks)
-            QCOMPARE(CatalogueString(language, number), CatalogueString(0, number));
+            QCOMPARE(Text(language, number), Text(0, number));
     }
 }
 
@@ -121,11 +128,11 @@ void TestStringCatalogue::translatedBlocksDifferFromEnglish()
         int differing = 0;
         int ordinary = 0;
         for (int number = 1; number <= LastNumberOf(language); ++number) {
-            const QString english = CatalogueString(0, number);
+            const QString english = Text(0, number);
             if (kSameInAllBlocks.contains(number) || sharedWords.contains(english))
                 continue;
             ++ordinary;
-            if (CatalogueString(language, number).compare(english, Qt::CaseInsensitive) != 0)
+            if (Text(language, number).compare(english, Qt::CaseInsensitive) != 0)
                 ++differing;
             else
                 qWarning("language %d keeps string %d in English: %s", language, number, qPrintable(english));

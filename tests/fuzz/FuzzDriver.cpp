@@ -2,7 +2,8 @@
 // sanitizer build) exercise the decoder without libFuzzer. Every input lives in a
 // buffer of exactly its size, so a read past the data is caught by AddressSanitizer.
 #include "settings/CameraSettings.h"
-#include "settings/SendingLines.h"
+#include "settings/EmailSettings.h"
+#include "settings/MmsSettings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -65,6 +66,39 @@ std::vector<uint8_t> LineFileWithValidTrailer(size_t size)
     return input;
 }
 
+// A short text of printable ASCII, now and then with a Latin-1 letter.
+std::string RandomText()
+{
+    std::string text;
+    for (int length = RandomByte() % 20; length > 0; --length)
+        text += char(0x20 + RandomByte() % 0x5F);
+    if (RandomByte() % 4 == 0)
+        text += "\xC3\x9F"; // the Latin-1 letter U+00DF
+    return text;
+}
+
+// A valid MMS or e-mail file of random texts, with one byte changed now and then, its
+// checksum made to match again, so the decoder's structural checks meet nearly valid
+// lines rather than the trailer check alone.
+template <typename Record, typename Lines, typename Compose>
+std::vector<uint8_t> SendingFileWithRandomTexts(Lines lines, Compose compose)
+{
+    Record s;
+    s.Mode = mms::ConnectionMode::Manual;
+    s.Header = {uint8_t(RandomByte() % 5), std::to_string(RandomByte() % 100), uint8_t(RandomByte() % 3),
+                uint8_t(RandomByte() % 25)};
+    for (const auto &line : lines(s))
+        *line.text = RandomText();
+    std::vector<uint8_t> file = *compose(s);
+    if (RandomByte() % 2 == 0) {
+        file[RandomByte() % (file.size() - mms::kLineLength)] = RandomByte();
+        const size_t finalLine = file.size() - mms::kLineLength;
+        const std::array<uint8_t, 4> sum = mms::BigEndian32(mms::ByteSum(mms::ByteView(file).first(finalLine)));
+        std::copy(sum.begin(), sum.end(), file.begin() + long(finalLine) + 54);
+    }
+    return file;
+}
+
 int inputsFed = 0;
 
 void Feed(const std::vector<uint8_t> &input)
@@ -91,6 +125,12 @@ int main()
             Feed(RandomInput(size));
             Feed(LineFileWithValidTrailer(size));
         }
+    }
+    for (int i = 0; i < 500; ++i) {
+        Feed(SendingFileWithRandomTexts<mms::MmsSettings>([](auto &s) { return mms::MmsTextLines(s); },
+                                                          [](const auto &s) { return mms::ComposeMmsSetupFile(s); }));
+        Feed(SendingFileWithRandomTexts<mms::EmailSettings>(
+            [](auto &s) { return mms::EmailTextLines(s); }, [](const auto &s) { return mms::ComposeEmailSetupFile(s); }));
     }
     std::printf("%d inputs decoded\n", inputsFed);
     return 0;
