@@ -4,7 +4,7 @@
 BUILD_DIR    := build
 SANITIZE_DIR := build-sanitize
 JOBS         := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 libcli11-dev nlohmann-json3-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO         := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # The browser page: the core through Debian's emscripten, tested in Debian's Chromium.

@@ -1,147 +1,199 @@
-#include "CameraFields.h"
-#include "CliSupport.h"
-#include "Commands.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/OptionValues.h"
+#include "cli/SettingsOutput.h"
+#include "settings/CameraFields.h"
 
-#include <QDateTime>
-#include <QRegularExpression>
+#include <algorithm>
+#include <chrono>
 
+namespace cli {
 namespace {
 
-const QString kImageBurst = QStringLiteral("image-burst");
-const QString kClock = QStringLiteral("clock");
-const QString kSerialNo = QStringLiteral("serial-no");
-const QString kSerial = QStringLiteral("serial");
-const QString kTimer = QStringLiteral("timer");
+using mms::CameraSettings;
 
-QString TimerOption(int period) { return QStringLiteral("timer%1").arg(period + 1); }
+constexpr std::string_view kNow = "now";
+constexpr std::string_view kClockForm = "YYYY-MM-DDTHH:MM:SS";
+constexpr std::string_view kSerialCharacters = "0-9 and A-Z";
+constexpr std::string_view kPeriodForm = "HH:MM-HH:MM";
+constexpr int kHoursPerDay = 24;
+constexpr int kMinutesPerHour = 60;
+constexpr int kSecondsPerMinute = 60;
 
-void AddCameraOptions(QCommandLineParser &parser)
+std::string SerialHelp(const CameraSettings &defaults)
 {
-    for (const CameraChoiceField &field : CameraChoiceFields())
-        parser.addOption({field.option, field.names.join(QLatin1Char('|')), QStringLiteral("VALUE")});
-    parser.addOption({kImageBurst, QStringLiteral("Photos per trigger, 1..5."), QStringLiteral("N")});
-    parser.addOption({kClock, QStringLiteral("Camera clock: now (default) or YYYY-MM-DDTHH:MM:SS."),
-                      QStringLiteral("TIME")});
-    for (const CameraGroup &group : CameraNumberGroups()) {
-        parser.addOption({group.option, QStringLiteral("on|off (default off)"), QStringLiteral("SWITCH")});
-        for (const CameraNumberField &number : group.numbers)
-            parser.addOption({number.option, QStringLiteral("0..%1").arg(number.max), QStringLiteral("N")});
-    }
-    parser.addOption({kSerialNo, QStringLiteral("on|off (default on)"), QStringLiteral("SWITCH")});
-    parser.addOption({kSerial, QStringLiteral("Four characters of 0-9 and A-Z (default TEST)."),
-                      QStringLiteral("XXXX")});
-    parser.addOption({kTimer, QStringLiteral("on|off (default off)"), QStringLiteral("SWITCH")});
-    for (int period = 0; period < 4; ++period)
-        parser.addOption({TimerOption(period), QStringLiteral("Timer period HH:MM-HH:MM."),
-                          QStringLiteral("PERIOD")});
-    parser.addOption(OutOption());
+    std::string serial;
+    for (const uint8_t position : defaults.SerialNoChar)
+        serial += mms::SerialCharAt(position);
+    return "Four characters of " + std::string(kSerialCharacters) + " (default " + serial + ").";
 }
 
-// Values of a switched-off group would be silently dropped: refuse them instead.
-bool GroupSwitch(const QCommandLineParser &parser, const QString &option, const QStringList &valueOptions,
-                 bool fallback)
+void AddCameraOptions(CommandLine &line)
 {
-    const bool on = SwitchValue(parser, option, fallback);
-    for (const QString &valueOption : valueOptions) {
-        if (!on && parser.isSet(valueOption))
-            throw UsageError(QStringLiteral("--%1 needs --%2 on").arg(valueOption, option));
+    const CameraSettings defaults;
+    for (const mms::CameraChoiceField &field : mms::CameraChoiceFields())
+        line.AddValue(field.name, "VALUE", Joined(field.choices, "|"));
+    line.AddValue(mms::kImageBurstName, "N", "Photos per trigger, 1.." + std::to_string(mms::kImageBurstMax) + ".");
+    line.AddValue(mms::kClockName, "TIME", "Camera clock: now (default) or " + std::string(kClockForm) + ".");
+    for (const mms::CameraGroup &group : mms::CameraNumberGroups()) {
+        line.AddValue(group.name, "SWITCH", SwitchHelp(defaults.*group.onOff));
+        for (const mms::CameraNumberField &number : group.numbers)
+            line.AddValue(number.name, "N", "0.." + std::to_string(number.max));
     }
-    return on;
+    line.AddValue(mms::kSerialSwitchName, "SWITCH", SwitchHelp(defaults.SerialNoOnOff));
+    line.AddValue(mms::kSerialName, "XXXX", SerialHelp(defaults));
+    line.AddValue(mms::kTimerSwitchName, "SWITCH", SwitchHelp(defaults.TimerOnOff));
+    for (int period = 0; period < mms::kTimerPeriodCount; ++period)
+        line.AddValue(mms::TimerPeriodName(period), "PERIOD", "Timer period " + std::string(kPeriodForm) + ".");
+    AddOutOption(line);
 }
 
-uint8_t OnOffByte(bool on) { return on ? 0 : 1; }
-
-void ReadClock(const QCommandLineParser &parser, CameraSettings &s)
+// The number of the ASCII digits text[at, at + width).
+int DigitsAt(std::string_view text, size_t at, size_t width)
 {
-    const QString value = parser.isSet(kClock) ? parser.value(kClock) : QStringLiteral("now");
-    QDateTime clock = QDateTime::currentDateTime();
-    if (value.compare(QLatin1String("now"), Qt::CaseInsensitive) != 0) {
-        static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}$"));
-        clock = QDateTime::fromString(value, Qt::ISODate);
-        if (!form.match(value).hasMatch() || !clock.isValid())
-            throw UsageError(QStringLiteral("--clock must be now or a time as YYYY-MM-DDTHH:MM:SS, not \"%1\"")
-                                 .arg(value));
-    }
-    SetCameraClock(s, clock);
+    int number = 0;
+    for (const char digit : text.substr(at, width))
+        number = number * 10 + (digit - '0');
+    return number;
 }
 
-void ReadSerial(const QCommandLineParser &parser, CameraSettings &s)
+// A time as YYYY-MM-DDTHH:MM:SS that names a real second of the calendar.
+std::optional<std::tm> ClockAt(std::string_view text)
 {
-    const bool on = GroupSwitch(parser, kSerialNo, {kSerial}, true);
-    s.SerialNoOnOff = OnOffByte(on);
-    if (!on) {
+    const bool formed = text.size() == kClockForm.size()
+        && std::ranges::equal(text, kClockForm, [](char c, char form) {
+               return std::string_view("YMDHS").find(form) != std::string_view::npos ? IsAsciiDigit(c) : c == form;
+           });
+    if (!formed)
+        return std::nullopt;
+    std::tm clock{};
+    const int year = DigitsAt(text, 0, 4);
+    const unsigned month = unsigned(DigitsAt(text, 5, 2));
+    const unsigned day = unsigned(DigitsAt(text, 8, 2));
+    clock.tm_hour = DigitsAt(text, 11, 2);
+    clock.tm_min = DigitsAt(text, 14, 2);
+    clock.tm_sec = DigitsAt(text, 17, 2);
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month), std::chrono::day(day)};
+    if (!date.ok() || clock.tm_hour >= kHoursPerDay || clock.tm_min >= kMinutesPerHour
+        || clock.tm_sec >= kSecondsPerMinute)
+        return std::nullopt;
+    clock.tm_year = year - 1900;
+    clock.tm_mon = int(month) - 1;
+    clock.tm_mday = int(day);
+    return clock;
+}
+
+void ReadClock(const CommandLine &line, CameraSettings &s)
+{
+    const std::string value = line.Value(mms::kClockName).value_or(std::string(kNow));
+    const bool now = std::ranges::equal(value, kNow, {}, AsciiUpper, AsciiUpper);
+    const std::optional<std::tm> clock = now ? mms::LocalClockNow() : ClockAt(value);
+    if (!clock)
+        throw UsageError(OptionName(mms::kClockName) + " must be now or a time as " + std::string(kClockForm)
+                         + ", not " + Quoted(value));
+    mms::SetCameraClock(s, *clock);
+}
+
+void ReadSerial(const CommandLine &line, CameraSettings &s)
+{
+    s.SerialNoOnOff = SwitchValue(line, mms::kSerialSwitchName, {std::string(mms::kSerialName)}, s.SerialNoOnOff);
+    if (s.SerialNoOnOff != kSwitchOn) {
         s.SerialNoChar = {};
         return;
     }
-    if (!parser.isSet(kSerial))
+    const std::optional<std::string> serial = line.Value(mms::kSerialName);
+    if (!serial)
         return;
-    const QString serial = parser.value(kSerial).toUpper();
-    static const QRegularExpression form(QStringLiteral("^[0-9A-Z]{4}$"));
-    if (!form.match(serial).hasMatch())
-        throw UsageError(QStringLiteral("--serial must be four characters of 0-9 and A-Z, not \"%1\"")
-                             .arg(parser.value(kSerial)));
-    for (int i = 0; i < 4; ++i) {
-        const QChar c = serial[i];
-        s.SerialNoChar[i] = uint8_t(c.isDigit() ? c.digitValue() : 10 + (c.unicode() - u'A'));
+    const auto refuse = [&serial] {
+        return UsageError(OptionName(mms::kSerialName) + " must be four characters of " + std::string(kSerialCharacters)
+                          + ", not " + Quoted(*serial));
+    };
+    if (serial->size() != s.SerialNoChar.size())
+        throw refuse();
+    for (size_t i = 0; i < s.SerialNoChar.size(); ++i) {
+        const std::optional<uint8_t> position = mms::SerialPositionOf(AsciiUpper((*serial)[i]));
+        if (!position)
+            throw refuse();
+        s.SerialNoChar[i] = *position;
     }
 }
 
-TimerPeriod ParseTimerPeriod(const QString &option, const QString &value)
+// "H:MM" or "HH:MM" into hours and minutes, unchecked.
+bool ReadClockTime(std::string_view text, uint8_t &hour, uint8_t &minute)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})-(\\d{1,2}):(\\d{2})$"));
-    const QRegularExpressionMatch match = form.match(value);
-    const auto part = [&match](int i) { return match.captured(i).toInt(); };
-    if (!match.hasMatch() || part(1) > 23 || part(2) > 59 || part(3) > 23 || part(4) > 59)
-        throw UsageError(QStringLiteral("--%1 must be a period HH:MM-HH:MM (hours 0..23, minutes 0..59), not \"%2\"")
-                             .arg(option, value));
-    return {uint8_t(part(1)), uint8_t(part(2)), uint8_t(part(3)), uint8_t(part(4))};
+    const size_t colon = text.find(':');
+    const bool formed = (colon == 1 || colon == 2) && text.size() == colon + 3
+        && std::ranges::all_of(text.substr(0, colon), IsAsciiDigit)
+        && std::ranges::all_of(text.substr(colon + 1), IsAsciiDigit);
+    if (formed) {
+        hour = uint8_t(DigitsAt(text, 0, colon));
+        minute = uint8_t(DigitsAt(text, colon + 1, 2));
+    }
+    return formed;
 }
 
-void ReadTimer(const QCommandLineParser &parser, CameraSettings &s)
+mms::TimerPeriod ParseTimerPeriod(const std::string &option, const std::string &value)
 {
-    QStringList periodOptions;
-    for (int period = 0; period < 4; ++period)
-        periodOptions << TimerOption(period);
-    s.TimerOnOff = OnOffByte(GroupSwitch(parser, kTimer, periodOptions, false));
-    for (int period = 0; period < 4; ++period) {
-        if (parser.isSet(periodOptions[period]))
-            s.Timer[period] = ParseTimerPeriod(periodOptions[period], parser.value(periodOptions[period]));
+    const size_t dash = value.find('-');
+    mms::TimerPeriod p;
+    const bool formed = dash != std::string::npos
+        && ReadClockTime(std::string_view(value).substr(0, dash), p.StartHour, p.StartMinute)
+        && ReadClockTime(std::string_view(value).substr(dash + 1), p.EndHour, p.EndMinute);
+    if (!formed || !mms::IsValidPeriod(p))
+        throw UsageError(OptionName(option) + " must be a period " + std::string(kPeriodForm)
+                         + " (hours 0..23, minutes 0..59), not " + Quoted(value));
+    return p;
+}
+
+void ReadTimer(const CommandLine &line, CameraSettings &s)
+{
+    std::vector<std::string> periodOptions;
+    for (int period = 0; period < mms::kTimerPeriodCount; ++period)
+        periodOptions.push_back(mms::TimerPeriodName(period));
+    s.TimerOnOff = SwitchValue(line, mms::kTimerSwitchName, periodOptions, s.TimerOnOff);
+    for (int period = 0; period < mms::kTimerPeriodCount; ++period) {
+        if (const std::optional<std::string> value = line.Value(periodOptions[period]))
+            s.Timer[period] = ParseTimerPeriod(periodOptions[period], *value);
     }
 }
 
-CameraSettings CameraSettingsFrom(const QCommandLineParser &parser)
+void ReadGroups(const CommandLine &line, CameraSettings &s)
+{
+    for (const mms::CameraGroup &group : mms::CameraNumberGroups()) {
+        std::vector<std::string> valueOptions;
+        for (const mms::CameraNumberField &number : group.numbers)
+            valueOptions.emplace_back(number.name);
+        s.*group.onOff = SwitchValue(line, group.name, valueOptions, s.*group.onOff);
+        for (const mms::CameraNumberField &number : group.numbers)
+            s.*number.member = uint8_t(NumberValue(line, number.name, 0, number.max, s.*number.member));
+    }
+}
+
+CameraSettings CameraSettingsFrom(const CommandLine &line)
 {
     CameraSettings s;
-    for (const CameraChoiceField &field : CameraChoiceFields())
-        s.*field.member = uint8_t(ChoiceValue(parser, field.option, field.names, s.*field.member));
-    s.ImageBurst = uint8_t(NumberValue(parser, kImageBurst, 1, kImageBurstMax, 1) - 1);
-    ReadClock(parser, s);
-    for (const CameraGroup &group : CameraNumberGroups()) {
-        QStringList valueOptions;
-        for (const CameraNumberField &number : group.numbers)
-            valueOptions << number.option;
-        s.*group.onOff = OnOffByte(GroupSwitch(parser, group.option, valueOptions, false));
-        for (const CameraNumberField &number : group.numbers)
-            s.*number.member = uint8_t(NumberValue(parser, number.option, 0, number.max, 0));
-    }
-    ReadSerial(parser, s);
-    ReadTimer(parser, s);
+    for (const mms::CameraChoiceField &field : mms::CameraChoiceFields())
+        s.*field.member = ChoiceValue(line, field.name, field.choices, s.*field.member);
+    // The record stores the photos of a burst less one.
+    s.ImageBurst = uint8_t(NumberValue(line, mms::kImageBurstName, 1, mms::kImageBurstMax, s.ImageBurst + 1) - 1);
+    ReadClock(line, s);
+    ReadGroups(line, s);
+    ReadSerial(line, s);
+    ReadTimer(line, s);
     return s;
 }
 
 } // namespace
 
-int RunCameraCommand(const QStringList &arguments)
+int RunCameraCommand(const std::vector<std::string> &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes CAMERASETUP.dat. Values are case-insensitive; defaults are those of the "
-                       "camera dialog, with the clock set to the computer's clock now."));
-    AddCameraOptions(parser);
-    ParseOrThrow(parser, arguments);
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError(QStringLiteral("camera takes no file names; use --out DIR"));
-    const CameraSettings settings = CameraSettingsFrom(parser);
-    return EmitSettingsFile(OutputTargetFor(parser, QString::fromLatin1(kCameraSetupFileName)),
-                            ComposeCameraSetupFile(settings));
+    CommandLine line("camera", "Writes CAMERASETUP.dat. Values are case-insensitive; defaults are those of the "
+                               "camera dialog, with the clock set to the computer's clock now.");
+    AddCameraOptions(line);
+    if (!line.Parse(arguments))
+        return kExitOk;
+    RefuseFileNames(line, "camera");
+    return EmitSettingsFile(line, mms::kCameraSetupFileName, mms::ComposeCameraSetupFile(CameraSettingsFrom(line)));
 }
+
+} // namespace cli

@@ -1,75 +1,75 @@
-#include "CliSupport.h"
-#include "Commands.h"
-#include "EmailCatalogue.h"
-#include "MmsCatalogue.h"
+#include "catalogue/EmailCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <nlohmann/json.hpp>
 
+#include <cstdio>
+
+namespace cli {
 namespace {
 
-QJsonObject ParamsJson(const MmsOperatorParams &p)
+using nlohmann::json;
+
+constexpr std::string_view kJson = "json";
+
+json ParamsJson(const mms::MmsOperatorParams &p)
 {
-    return {{QStringLiteral("url"), p.url},         {QStringLiteral("apn"), p.apn},
-            {QStringLiteral("gateway"), p.gateway}, {QStringLiteral("port"), p.port},
-            {QStringLiteral("account"), p.account}, {QStringLiteral("password"), p.password}};
+    return {{"url", p.url},         {"apn", p.apn},         {"gateway", p.gateway},
+            {"port", p.port},       {"account", p.account}, {"password", p.password}};
 }
 
-QJsonObject ParamsJson(const EmailOperatorParams &p)
+json ParamsJson(const mms::EmailOperatorParams &p)
 {
-    return {{QStringLiteral("apn"), p.apn},
-            {QStringLiteral("account"), p.account},
-            {QStringLiteral("password"), p.password}};
+    return {{"apn", p.apn}, {"account", p.account}, {"password", p.password}};
 }
 
-QJsonValue SmtpJson(const QString &key)
+json SmtpJson(std::string_view operatorKey)
 {
-    const std::optional<SmtpPreset> preset = FindSmtpPreset(key);
+    const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(operatorKey);
     if (!preset)
-        return QJsonValue::Null;
-    return QJsonObject{{QStringLiteral("server"), preset->server}, {QStringLiteral("port"), preset->port}};
+        return nullptr;
+    return {{"server", preset->server}, {"port", preset->port}};
 }
 
 template <typename Params>
-QJsonArray CatalogueJson(const OperatorCatalogue<Params> &catalogue, bool withSmtp)
+json CatalogueJson(const mms::OperatorCatalogue<Params> &catalogue, bool withSmtp)
 {
-    QJsonArray countries;
+    json countries = json::array();
     for (int country = 0; country < catalogue.CountryCount(); ++country) {
-        QJsonArray operators;
-        const OperatorRange range = catalogue.OperatorRangeOf(country);
+        json operators = json::array();
+        const mms::OperatorRange range = catalogue.OperatorRangeOf(country);
         for (int op = range.first; op < range.first + range.count; ++op) {
-            QJsonObject entry{{QStringLiteral("index"), op},
-                              {QStringLiteral("name"), catalogue.OperatorName(op)},
-                              {QStringLiteral("key"), catalogue.OperatorKey(op)},
-                              {QStringLiteral("params"), ParamsJson(catalogue.ParamsOf(op))}};
+            json entry = {{"index", op},
+                          {"name", catalogue.OperatorName(op)},
+                          {"key", catalogue.OperatorKey(op)},
+                          {"params", ParamsJson(catalogue.ParamsOf(op))}};
             if (withSmtp)
-                entry.insert(QStringLiteral("smtp"), SmtpJson(catalogue.OperatorKey(op)));
-            operators.append(entry);
+                entry["smtp"] = SmtpJson(catalogue.OperatorKey(op));
+            operators.push_back(std::move(entry));
         }
-        countries.append(QJsonObject{{QStringLiteral("country"), catalogue.CountryName(country)},
-                                     {QStringLiteral("operators"), operators}});
+        countries.push_back({{"country", catalogue.CountryName(country)}, {"operators", std::move(operators)}});
     }
     return countries;
 }
 
-QString CatalogueText(const QJsonArray &countries)
+// "  NNN NAME: account=..., apn=..., smtp=SERVER:PORT" under each country.
+std::string CatalogueText(const json &countries)
 {
-    QString text;
-    for (const QJsonValue &country : countries) {
-        text += country[QStringLiteral("country")].toString() + u'\n';
-        for (const QJsonValue &op : country[QStringLiteral("operators")].toArray()) {
-            QStringList fields;
-            const QJsonObject params = op[QStringLiteral("params")].toObject();
-            for (auto it = params.begin(); it != params.end(); ++it)
-                fields << QStringLiteral("%1=%2").arg(it.key(), it.value().toString());
-            const QJsonValue smtp = op[QStringLiteral("smtp")];
-            if (smtp.isObject())
-                fields << QStringLiteral("smtp=%1:%2").arg(smtp[QStringLiteral("server")].toString(),
-                                                           smtp[QStringLiteral("port")].toString());
-            text += QStringLiteral("  %1 %2: %3\n")
-                        .arg(op[QStringLiteral("index")].toInt(), 3)
-                        .arg(op[QStringLiteral("name")].toString(), fields.join(QStringLiteral(", ")));
+    std::string text;
+    for (const json &country : countries) {
+        text += country["country"].get<std::string>() + '\n';
+        for (const json &op : country["operators"]) {
+            std::string fields;
+            for (const auto &[name, value] : op["params"].items())
+                fields += (fields.empty() ? "" : ", ") + name + '=' + value.get<std::string>();
+            if (const json &smtp = op.value("smtp", json()); smtp.is_object())
+                fields += ", smtp=" + smtp["server"].get<std::string>() + ':' + smtp["port"].get<std::string>();
+            char index[16];
+            std::snprintf(index, sizeof index, "  %3d ", op["index"].get<int>());
+            text += index + op["name"].get<std::string>() + ": " + fields + '\n';
         }
     }
     return text;
@@ -77,20 +77,21 @@ QString CatalogueText(const QJsonArray &countries)
 
 } // namespace
 
-int RunCatalogueCommand(const QStringList &arguments)
+int RunCatalogueCommand(const std::vector<std::string> &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists the countries, operators, operator keys and connection settings built into the program."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print a JSON array of countries."));
-    parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("KIND"), QStringLiteral("mms or email"));
-    ParseOrThrow(parser, arguments);
-    const QStringList kinds = parser.positionalArguments();
-    if (kinds.size() != 1 || (kinds[0] != QLatin1String("mms") && kinds[0] != QLatin1String("email")))
-        throw UsageError(QStringLiteral("catalogue needs one KIND: mms or email"));
-    const QJsonArray countries = kinds[0] == QLatin1String("mms") ? CatalogueJson(MmsCatalogue(), false)
-                                                                  : CatalogueJson(EmailCatalogue(), true);
-    PrintOut(parser.isSet(json) ? QString::fromUtf8(QJsonDocument(countries).toJson()) : CatalogueText(countries));
+    CommandLine line("catalogue",
+                     "Lists the countries, operators, operator keys and connection settings built into the program.");
+    line.AddFlag(kJson, "Print a JSON array of countries.");
+    line.AddArguments("KIND", "mms or email");
+    if (!line.Parse(arguments))
+        return kExitOk;
+    const std::vector<std::string> &kinds = line.Arguments();
+    if (kinds.size() != 1 || (kinds[0] != "mms" && kinds[0] != "email"))
+        throw UsageError("catalogue needs one KIND: mms or email");
+    const json countries =
+        kinds[0] == "mms" ? CatalogueJson(mms::MmsCatalogue(), false) : CatalogueJson(mms::EmailCatalogue(), true);
+    PrintOut(line.Has(kJson) ? countries.dump(4) + '\n' : CatalogueText(countries));
     return kExitOk;
 }
+
+} // namespace cli

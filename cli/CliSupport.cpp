@@ -1,99 +1,100 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
-#include "SettingsFileWriter.h"
-
-#include <QDir>
+#include "settings/CameraText.h"
 
 #include <cstdio>
+#include <limits>
+#include <optional>
 
-void PrintError(const QString &message)
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace cli {
+namespace {
+
+constexpr size_t kQuotedLength = 40;
+
+// Besides the control characters: the line and paragraph separators, which end a
+// line, and the bidirectional embeddings, overrides and isolates, which reorder it.
+bool IsHidden(char32_t c)
 {
-    std::fprintf(stderr, "mms-setup-cli: %s\n", qPrintable(message));
+    return mms::IsControlCharacter(c) || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
-void PrintOut(const QString &text)
+void AppendEscaped(std::string &to, std::string_view bytes)
 {
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
+    for (const char byte : bytes) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", unsigned(uint8_t(byte)));
+        to += escaped;
+    }
 }
 
-void WriteStdout(const QByteArray &bytes)
+// Appends the first `limit` characters of `text`, printable; false when some were left.
+bool AppendPrintable(std::string &to, std::string_view text, size_t limit)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    for (size_t count = 0; !text.empty(); ++count) {
+        if (count == limit)
+            return false;
+        const std::string_view rest = text;
+        const std::optional<char32_t> c = mms::NextCodePoint(text);
+        if (!c)
+            text.remove_prefix(1); // a byte that is not UTF-8 counts as one character
+        const std::string_view character = rest.substr(0, rest.size() - text.size());
+        if (!c || IsHidden(*c))
+            AppendEscaped(to, character);
+        else
+            to += character;
+    }
+    return true;
+}
+
+void Write(std::FILE *stream, std::string_view bytes)
+{
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+}
+
+} // namespace
+
+std::string Printable(std::string_view text)
+{
+    std::string printable;
+    AppendPrintable(printable, text, std::numeric_limits<size_t>::max());
+    return printable;
+}
+
+std::string Quoted(std::string_view value)
+{
+    std::string quoted = "\"";
+    if (!AppendPrintable(quoted, value, kQuotedLength))
+        quoted += "...";
+    return quoted + '"';
+}
+
+std::string OptionName(std::string_view name)
+{
+    return "--" + std::string(name);
+}
+
+void PrintError(std::string_view message)
+{
+    Write(stderr, "mms-setup-cli: " + Printable(message) + '\n');
+}
+
+void PrintOut(std::string_view text)
+{
+    Write(stdout, text);
+}
+
+void WriteStdout(mms::ByteView bytes)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // or every LF of the file would gain a CR
+#endif
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     std::fflush(stdout);
 }
 
-void ParseOrThrow(QCommandLineParser &parser, const QStringList &arguments)
-{
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    parser.addOption(help);
-    if (!parser.parse(arguments))
-        throw UsageError(parser.errorText());
-    if (parser.isSet(help)) {
-        PrintOut(parser.helpText());
-        std::exit(kExitOk);
-    }
-}
-
-int ChoiceValue(const QCommandLineParser &parser, const QString &option, const QStringList &names, int fallback)
-{
-    if (!parser.isSet(option))
-        return fallback;
-    const QString value = parser.value(option);
-    for (int i = 0; i < names.size(); ++i) {
-        if (names[i].compare(value, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    throw UsageError(QStringLiteral("--%1 must be one of %2, not \"%3\"")
-                         .arg(option, names.join(QStringLiteral(", ")), value));
-}
-
-int NumberValue(const QCommandLineParser &parser, const QString &option, int min, int max, int fallback)
-{
-    if (!parser.isSet(option))
-        return fallback;
-    const QString value = parser.value(option);
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (!ok || number < min || number > max || value.trimmed() != value)
-        throw UsageError(QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
-                             .arg(option).arg(min).arg(max).arg(value));
-    return number;
-}
-
-bool SwitchValue(const QCommandLineParser &parser, const QString &option, bool fallback)
-{
-    return ChoiceValue(parser, option, {QStringLiteral("off"), QStringLiteral("on")}, fallback ? 1 : 0) == 1;
-}
-
-QCommandLineOption OutOption()
-{
-    return QCommandLineOption(QStringLiteral("out"),
-                              QStringLiteral("Folder to write into (default: the current folder); "
-                                             "\"-\" writes the file to standard output."),
-                              QStringLiteral("DIR"), QStringLiteral("."));
-}
-
-OutputTarget OutputTargetFor(const QCommandLineParser &parser, const QString &fileName)
-{
-    const QString out = parser.value(QStringLiteral("out"));
-    if (out == QLatin1String("-"))
-        return {true, QString()};
-    return {false, QDir(out).filePath(fileName)};
-}
-
-int EmitSettingsFile(const OutputTarget &target, const QByteArray &content)
-{
-    if (target.toStdout) {
-        WriteStdout(content);
-        return kExitOk;
-    }
-    QString error;
-    if (!WriteSettingsFile(target.path, content, &error)) {
-        PrintError(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(target.path), error));
-        return kExitFailed;
-    }
-    PrintOut(QStringLiteral("wrote %1\n").arg(QDir::toNativeSeparators(target.path)));
-    return kExitOk;
-}
+} // namespace cli

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
-#include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
+#include "settings/Bytes.h"
 
-#include <optional>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace cli {
 
 // Exit statuses of mms-setup-cli.
 inline constexpr int kExitOk = 0;
@@ -16,32 +16,24 @@ inline constexpr int kExitUsage = 2;  // bad options or unreadable input
 // Bad input: one line for standard error, exit status 2, nothing written.
 class UsageError : public std::runtime_error {
 public:
-    explicit UsageError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    using std::runtime_error::runtime_error;
 };
 
-void PrintError(const QString &message);
-void PrintOut(const QString &text);
-void WriteStdout(const QByteArray &bytes);
+// `text` as a terminal shows it on one line: every byte of a control character, of a
+// character that breaks or reorders the line, and of what is not UTF-8 becomes \xNN,
+// so that a name or a file's text can neither ring the bell nor forge a line.
+std::string Printable(std::string_view text);
 
-// Parses the arguments after the subcommand; --help prints the help and exits.
-void ParseOrThrow(QCommandLineParser &parser, const QStringList &arguments);
+// A value as a message quotes it: printable, cut after about 40 characters.
+std::string Quoted(std::string_view value);
 
-// The position of the option's value in `names`, compared without regard to case; the
-// default when the option is not given.
-int ChoiceValue(const QCommandLineParser &parser, const QString &option, const QStringList &names, int fallback);
-// A whole number in [min, max]; the default when the option is not given.
-int NumberValue(const QCommandLineParser &parser, const QString &option, int min, int max, int fallback);
-// "on" -> true, "off" -> false.
-bool SwitchValue(const QCommandLineParser &parser, const QString &option, bool fallback);
+// "--name"
+std::string OptionName(std::string_view name);
 
-// Where a subcommand's file goes: DIR/NAME, or standard output for "-".
-struct OutputTarget {
-    bool toStdout = false;
-    QString path;
-};
-OutputTarget OutputTargetFor(const QCommandLineParser &parser, const QString &fileName);
+// "mms-setup-cli: MESSAGE" on standard error, printable and on one line.
+void PrintError(std::string_view message);
+void PrintOut(std::string_view text);
+// The bytes as they are: a settings file written to standard output.
+void WriteStdout(mms::ByteView bytes);
 
-// Writes a composed settings file to its target and reports; returns the exit status.
-int EmitSettingsFile(const OutputTarget &target, const QByteArray &content);
-
-QCommandLineOption OutOption();
+} // namespace cli

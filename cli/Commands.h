@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
-// Each takes the arguments from the subcommand's name on and returns the exit status;
+namespace cli {
+
+// Each takes the arguments after the command's name and returns the exit status;
 // bad options throw UsageError.
-int RunCameraCommand(const QStringList &arguments);
-int RunMmsCommand(const QStringList &arguments);
-int RunEmailCommand(const QStringList &arguments);
-int RunCatalogueCommand(const QStringList &arguments);
-int RunInspectCommand(const QStringList &arguments);
-int RunStringsCommand(const QStringList &arguments);
+int RunCameraCommand(const std::vector<std::string> &arguments);
+int RunMmsCommand(const std::vector<std::string> &arguments);
+int RunEmailCommand(const std::vector<std::string> &arguments);
+int RunCatalogueCommand(const std::vector<std::string> &arguments);
+int RunInspectCommand(const std::vector<std::string> &arguments);
+int RunStringsCommand(const std::vector<std::string> &arguments);
+
+} // namespace cli

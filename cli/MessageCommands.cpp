@@ -1,245 +1,224 @@
 // mms and email: the two files made of text lines share their header options, the
 // operator choice and the checks on texts.
-#include "CliSupport.h"
-#include "Commands.h"
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
-#include "MmsCatalogue.h"
-#include "MmsSettings.h"
+#include "catalogue/EmailCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "cli/OptionValues.h"
+#include "cli/SettingsOutput.h"
+#include "settings/EmailSettings.h"
+#include "settings/MmsSettings.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
+namespace cli {
 namespace {
 
-const QString kMode = QStringLiteral("mode");
-const QString kCountry = QStringLiteral("country");
-const QString kOperator = QStringLiteral("operator");
-const QString kNumberPerDay = QStringLiteral("number-per-day");
-const QString kDailyReport = QStringLiteral("daily-report");
-const QString kReportHour = QStringLiteral("report-hour");
+using mms::ConnectionMode;
+using TextLine = mms::SendingLine<std::string>;
 
-void AddHeaderOptions(QCommandLineParser &parser)
+// Where the connection texts come from is the command line's choice; the files do
+// not record it.
+constexpr std::string_view kModeName = "mode";
+constexpr std::string_view kModeNames[] = {"auto", "manual"}; // in the order of ConnectionMode
+constexpr std::string_view kCountryName = "country";
+constexpr std::string_view kOperatorName = "operator";
+constexpr size_t kMaxNumberPerDayDigits = 2;
+
+// What tells the two files apart, chosen by the type of the record.
+const auto &CatalogueOf(const mms::MmsSettings &)
 {
-    parser.addOption({kMode, QStringLiteral("auto (connection settings from the catalogue, default) or manual."),
-                      QStringLiteral("MODE")});
-    parser.addOption({QStringLiteral("status"), QStringLiteral("What to send: off|800x600|vga|sms (default 800x600)."),
-                      QStringLiteral("STATUS")});
-    parser.addOption({kNumberPerDay, QStringLiteral("Daily limit, one or two digits; 0 is unlimited (default)."),
-                      QStringLiteral("N")});
-    parser.addOption({kDailyReport, QStringLiteral("on|off (default off)."), QStringLiteral("SWITCH")});
-    parser.addOption({kReportHour, QStringLiteral("Hour of the daily report, 0..23."), QStringLiteral("HOUR")});
-    parser.addOption({kCountry, QStringLiteral("Country as the catalogue names it (default China)."),
-                      QStringLiteral("NAME")});
-    parser.addOption({kOperator, QStringLiteral("Operator of that country (default: its first)."),
-                      QStringLiteral("NAME")});
+    return mms::MmsCatalogue();
 }
-
-void AddTextOptions(QCommandLineParser &parser, const QStringList &options)
+const auto &CatalogueOf(const mms::EmailSettings &)
 {
-    for (const QString &option : options)
-        parser.addOption({option, QStringLiteral("Text of at most %1 characters.").arg(kMaxTextLength),
-                          QStringLiteral("TEXT")});
+    return mms::EmailCatalogue();
 }
-
-QStringList Numbered(const QString &prefix)
+std::optional<mms::Bytes> Composed(const mms::MmsSettings &s, std::string *error)
 {
-    return {prefix + u'1', prefix + u'2', prefix + u'3', prefix + u'4'};
+    return mms::ComposeMmsSetupFile(s, error);
 }
-
-ConnectionMode ModeOption(const QCommandLineParser &parser)
+std::optional<mms::Bytes> Composed(const mms::EmailSettings &s, std::string *error)
 {
-    return ChoiceValue(parser, kMode, {QStringLiteral("auto"), QStringLiteral("manual")}, 0) == 0
-        ? ConnectionMode::Auto
-        : ConnectionMode::Manual;
+    return mms::ComposeEmailSetupFile(s, error);
 }
-
-SendingHeader HeaderFrom(const QCommandLineParser &parser)
+// The MMS catalogue knows no outgoing mail servers.
+void FillFromPreset(mms::MmsSettings &) {}
+// An operator whose outgoing mail server is known gives the server and its port.
+void FillFromPreset(mms::EmailSettings &s)
 {
-    SendingHeader header;
-    header.Status = uint8_t(ChoiceValue(
-        parser, QStringLiteral("status"),
-        {QStringLiteral("off"), QStringLiteral("800x600"), QStringLiteral("vga"), QStringLiteral("sms")}, 1));
-    if (parser.isSet(kNumberPerDay)) {
-        header.NumberPerDay = parser.value(kNumberPerDay);
-        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,2}$"));
-        if (!digits.match(header.NumberPerDay).hasMatch())
-            throw UsageError(QStringLiteral("--%1 must be one or two digits (0..99), not \"%2\"")
-                                 .arg(kNumberPerDay, header.NumberPerDay));
+    const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(mms::MakeOperatorKey(s.Country, s.Operator));
+    if (preset) {
+        s.SmtpServer = preset->server;
+        s.SmtpPort = preset->port;
     }
-    const bool reportOn = SwitchValue(parser, kDailyReport, false);
-    if (!reportOn && parser.isSet(kReportHour))
-        throw UsageError(QStringLiteral("--%1 needs --%2 on").arg(kReportHour, kDailyReport));
-    header.DailyReportOnOff = reportOn ? 0 : 1;
-    header.DailyReportHour = uint8_t(NumberValue(parser, kReportHour, 0, 23, 0));
+}
+
+// "--a, --b and --c"
+std::string OptionList(std::span<const TextLine> lines)
+{
+    std::string list;
+    for (size_t i = 0; i < lines.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == lines.size() ? " and " : ", ") + OptionName(lines[i].name);
+    return list;
+}
+
+std::string_view NameOf(std::span<const TextLine> lines, const std::string &text)
+{
+    return std::ranges::find(lines, &text, &TextLine::text)->name;
+}
+
+template <typename Params>
+void AddHeaderOptions(CommandLine &line, const mms::OperatorCatalogue<Params> &catalogue)
+{
+    const mms::SendingHeader defaults;
+    line.AddValue(kModeName, "MODE", "auto (connection settings from the catalogue, default) or manual.");
+    line.AddValue(mms::kStatusName, "STATUS",
+                  "What to send: " + Joined(mms::kStatusNames, "|") + " (default "
+                      + std::string(mms::kStatusNames[defaults.Status]) + ").");
+    line.AddValue(mms::kNumberPerDayName, "N", "Daily limit, one or two digits; 0 is unlimited (default).");
+    line.AddValue(mms::kDailyReportName, "SWITCH", SwitchHelp(defaults.DailyReportOnOff) + ".");
+    line.AddValue(mms::kReportHourName, "HOUR",
+                  "Hour of the daily report, 0.." + std::to_string(mms::kReportHourMax) + ".");
+    line.AddValue(kCountryName, "NAME",
+                  "Country as the catalogue names it (default " + std::string(catalogue.CountryName(0)) + ").");
+    line.AddValue(kOperatorName, "NAME", "Operator of that country (default: its first).");
+}
+
+void AddTextOptions(CommandLine &line, std::span<const TextLine> lines)
+{
+    for (const TextLine &text : lines) {
+        if (text.kind == mms::LineKind::Text)
+            line.AddValue(text.name, "TEXT", "Text of at most " + std::to_string(mms::kMaxTextLength) + " characters.");
+    }
+}
+
+bool IsNumberPerDay(std::string_view text)
+{
+    return !text.empty() && text.size() <= kMaxNumberPerDayDigits
+        && std::ranges::all_of(text, IsAsciiDigit);
+}
+
+mms::SendingHeader HeaderFrom(const CommandLine &line)
+{
+    mms::SendingHeader header;
+    header.Status = ChoiceValue(line, mms::kStatusName, mms::kStatusNames, header.Status);
+    if (const std::optional<std::string> number = line.Value(mms::kNumberPerDayName)) {
+        if (!IsNumberPerDay(*number))
+            throw UsageError(OptionName(mms::kNumberPerDayName) + " must be one or two digits (0..99), not "
+                             + Quoted(*number));
+        header.NumberPerDay = *number;
+    }
+    header.DailyReportOnOff =
+        SwitchValue(line, mms::kDailyReportName, {std::string(mms::kReportHourName)}, header.DailyReportOnOff);
+    header.DailyReportHour =
+        uint8_t(NumberValue(line, mms::kReportHourName, 0, mms::kReportHourMax, header.DailyReportHour));
     return header;
 }
 
-// A text option's value, refused when the camera would not read it as given.
-QString TextOption(const QCommandLineParser &parser, const QString &option)
+// In auto mode the catalogue supplies the connection texts, and they are refused.
+void RefuseInAutoMode(const CommandLine &line, std::span<const TextLine> catalogueTexts)
 {
-    const QString text = parser.value(option);
-    if (text.size() > kMaxTextLength)
-        throw UsageError(QStringLiteral("--%1 is %2 characters long; the camera keeps only %3")
-                             .arg(option).arg(text.size()).arg(kMaxTextLength));
-    const QString reason = UnwritableTextReason({QStringLiteral("--") + option, text});
-    if (!reason.isEmpty())
-        throw UsageError(reason);
-    return text;
-}
-
-// Manual-mode texts are refused in Auto mode, where the catalogue supplies them.
-void RefuseInAutoMode(const QCommandLineParser &parser, ConnectionMode mode, const QStringList &options)
-{
-    for (const QString &option : options) {
-        if (mode == ConnectionMode::Auto && parser.isSet(option))
-            throw UsageError(QStringLiteral("--%1 is taken from the catalogue in auto mode; use --mode manual "
-                                            "to give it")
-                                 .arg(option));
+    for (const TextLine &text : catalogueTexts) {
+        if (line.Has(text.name))
+            throw UsageError(OptionName(text.name)
+                             + " is taken from the catalogue in auto mode; use --mode manual to give it");
     }
 }
 
-struct OperatorChoice {
-    QString country;
-    QString name;
-};
-
-// What the mms and email commands share: the header and the operator.
-struct MessageOptions {
-    ConnectionMode mode = ConnectionMode::Auto;
-    SendingHeader header;
-    OperatorChoice choice;
-};
+void RefuseOperatorInManualMode(const CommandLine &line)
+{
+    if (line.Has(kCountryName) || line.Has(kOperatorName))
+        throw UsageError(OptionName(kCountryName) + " and " + OptionName(kOperatorName)
+                         + " choose catalogue settings; they have no effect in manual mode");
+}
 
 template <typename Params>
-OperatorChoice OperatorFrom(const QCommandLineParser &parser, ConnectionMode mode,
-                            const OperatorCatalogue<Params> &catalogue)
+void ChooseOperator(const CommandLine &line, const mms::OperatorCatalogue<Params> &catalogue, std::string &country,
+                    std::string &operatorName)
 {
-    if (mode == ConnectionMode::Manual) {
-        if (parser.isSet(kCountry) || parser.isSet(kOperator))
-            throw UsageError(QStringLiteral("--country and --operator choose catalogue settings; they have no "
-                                            "effect in manual mode"));
-        return {};
-    }
-    const QString country = parser.isSet(kCountry) ? parser.value(kCountry) : catalogue.CountryName(0);
+    country = line.Value(kCountryName).value_or(std::string(catalogue.CountryName(0)));
     const uint8_t index = catalogue.FindCountry(country);
-    if (index == kCatalogueMiss)
-        throw UsageError(QStringLiteral("--country \"%1\" is not in the catalogue; choose one of: %2")
-                             .arg(country, catalogue.CountryNames().join(QStringLiteral(", "))));
-    const QStringList operators = catalogue.OperatorNames(index);
-    const QString name = parser.isSet(kOperator) ? parser.value(kOperator) : operators.first();
-    if (!operators.contains(name))
-        throw UsageError(QStringLiteral("--operator \"%1\" is not an operator of %2; choose one of: %3")
-                             .arg(name, country, operators.join(QStringLiteral(", "))));
-    return {country, name};
+    if (index == mms::kCatalogueMiss)
+        throw UsageError(OptionName(kCountryName) + " " + Quoted(country)
+                         + " is not in the catalogue; choose one of: " + Joined(catalogue.CountryNames(), ", "));
+    const std::vector<std::string_view> operators = catalogue.OperatorNames(index);
+    operatorName = line.Value(kOperatorName).value_or(std::string(operators.front()));
+    if (std::ranges::find(operators, operatorName) == operators.end())
+        throw UsageError(OptionName(kOperatorName) + " " + Quoted(operatorName) + " is not an operator of " + country
+                         + "; choose one of: " + Joined(operators, ", "));
 }
 
-void RefusePositionals(const QCommandLineParser &parser, const QString &command)
-{
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError(QStringLiteral("%1 takes no file names; use --out DIR").arg(command));
-}
+struct MessageCommand {
+    std::string_view name;
+    std::string description;
+    std::string_view fileName;
+    size_t catalogueTextCount; // the first text lines, which auto mode takes from the catalogue
+};
 
-// Parses the arguments of mms or email once their own text options are added.
-template <typename Params>
-MessageOptions ParseMessageOptions(QCommandLineParser &parser, const QStringList &arguments, const QString &command,
-                                   const QStringList &manualOnly, const OperatorCatalogue<Params> &catalogue)
+// Parses the options into `s`, whose text lines are `lines`, and writes its file.
+template <typename Record>
+int RunMessageCommand(const std::vector<std::string> &arguments, const MessageCommand &command, Record &s,
+                      std::span<const TextLine> lines)
 {
-    parser.addOption(OutOption());
-    ParseOrThrow(parser, arguments);
-    RefusePositionals(parser, command);
-    MessageOptions options;
-    options.mode = ModeOption(parser);
-    options.header = HeaderFrom(parser);
-    RefuseInAutoMode(parser, options.mode, manualOnly);
-    options.choice = OperatorFrom(parser, options.mode, catalogue);
-    return options;
-}
-
-// Composing can still refuse what the options let through; that is a usage error too.
-int EmitComposed(const QCommandLineParser &parser, const char *fileName, const std::optional<QByteArray> &composed,
-                 const QString &error)
-{
+    CommandLine line(command.name, command.description);
+    AddHeaderOptions(line, CatalogueOf(s));
+    AddTextOptions(line, lines);
+    AddOutOption(line);
+    if (!line.Parse(arguments))
+        return kExitOk;
+    RefuseFileNames(line, command.name);
+    s.Mode = ConnectionMode(ChoiceValue(line, kModeName, kModeNames, uint8_t(s.Mode)));
+    s.Header = HeaderFrom(line);
+    if (s.Mode == ConnectionMode::Auto) {
+        RefuseInAutoMode(line, lines.first(command.catalogueTextCount));
+        ChooseOperator(line, CatalogueOf(s), s.Country, s.Operator);
+        FillFromPreset(s);
+    } else {
+        RefuseOperatorInManualMode(line);
+    }
+    for (const TextLine &text : lines) {
+        if (text.kind == mms::LineKind::Text && line.Has(text.name))
+            *text.text = TextValue(line, text.name);
+    }
+    // Composing can still refuse what the options let through; that is a usage error too.
+    std::string error;
+    const std::optional<mms::Bytes> composed = Composed(s, &error);
     if (!composed)
         throw UsageError(error);
-    return EmitSettingsFile(OutputTargetFor(parser, QString::fromLatin1(fileName)), *composed);
+    return EmitSettingsFile(line, command.fileName, *composed);
 }
+
+constexpr std::string_view kValuesAndDefaults =
+    " Values are case-insensitive, names of countries and operators excepted; defaults are those of the ";
 
 } // namespace
 
-int RunMmsCommand(const QStringList &arguments)
+int RunMmsCommand(const std::vector<std::string> &arguments)
 {
-    const QStringList connection = {QStringLiteral("url"),  QStringLiteral("apn"),     QStringLiteral("gateway"),
-                                    QStringLiteral("port"), QStringLiteral("account"), QStringLiteral("password")};
-    const QStringList mobiles = Numbered(QStringLiteral("mobile"));
-    const QStringList emails = Numbered(QStringLiteral("email"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes MMSSETUP.dat. Values are case-insensitive, names of countries and operators excepted; "
-        "defaults are those of the MMS dialog. --url .. --password are for manual mode."));
-    AddHeaderOptions(parser);
-    AddTextOptions(parser, connection + mobiles + emails);
-    const MessageOptions options =
-        ParseMessageOptions(parser, arguments, QStringLiteral("mms"), connection, MmsCatalogue());
-
-    MmsSettings s;
-    s.Mode = options.mode;
-    s.Header = options.header;
-    s.Country = options.choice.country;
-    s.Operator = options.choice.name;
-    QString *const connectionFields[] = {&s.Url, &s.Apn, &s.Gateway, &s.Port, &s.Account, &s.Password};
-    for (int i = 0; i < connection.size(); ++i)
-        *connectionFields[i] = TextOption(parser, connection[i]);
-    for (int i = 0; i < 4; ++i) {
-        s.Mobile[i] = TextOption(parser, mobiles[i]);
-        s.Email[i] = TextOption(parser, emails[i]);
-    }
-    QString error;
-    const std::optional<QByteArray> composed = ComposeMmsSetupFile(s, &error);
-    return EmitComposed(parser, kMmsSetupFileName, composed, error);
+    mms::MmsSettings s;
+    const auto lines = mms::MmsTextLines(s);
+    const std::span<const TextLine> connection = std::span(lines).first(mms::kMmsConnectionTextCount);
+    const MessageCommand command{"mms",
+                                 "Writes " + std::string(mms::kMmsSetupFileName) + "." + std::string(kValuesAndDefaults)
+                                     + "MMS dialog. " + OptionList(connection) + " are for manual mode.",
+                                 mms::kMmsSetupFileName, connection.size()};
+    return RunMessageCommand(arguments, command, s, lines);
 }
 
-int RunEmailCommand(const QStringList &arguments)
+int RunEmailCommand(const std::vector<std::string> &arguments)
 {
-    const QStringList gprs = {QStringLiteral("apn"), QStringLiteral("account"), QStringLiteral("password")};
-    const QString server = QStringLiteral("smtp-server");
-    const QString port = QStringLiteral("smtp-port");
-    const QString sender = QStringLiteral("sender");
-    const QString senderPassword = QStringLiteral("sender-password");
-    const QStringList emails = Numbered(QStringLiteral("email"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes SMTPSETUP.dat. Values are case-insensitive, names of countries and operators excepted; "
-        "defaults are those of the e-mail dialog. --apn, --account and --password are for manual mode. "
-        "In auto mode an operator with a known outgoing mail server fills --smtp-server and --smtp-port "
-        "unless they are given."));
-    AddHeaderOptions(parser);
-    AddTextOptions(parser, gprs + QStringList{server, port, sender, senderPassword} + emails);
-    const MessageOptions options =
-        ParseMessageOptions(parser, arguments, QStringLiteral("email"), gprs, EmailCatalogue());
-
-    EmailSettings s;
-    s.Mode = options.mode;
-    s.Header = options.header;
-    s.Country = options.choice.country;
-    s.Operator = options.choice.name;
-    s.Apn = TextOption(parser, gprs[0]);
-    s.Account = TextOption(parser, gprs[1]);
-    s.Password = TextOption(parser, gprs[2]);
-    if (s.Mode == ConnectionMode::Auto) {
-        if (const std::optional<SmtpPreset> preset = FindSmtpPreset(MakeOperatorKey(s.Country, s.Operator))) {
-            s.SmtpServer = QString::fromLatin1(preset->server);
-            s.SmtpPort = QString::fromLatin1(preset->port);
-        }
-    }
-    if (parser.isSet(server))
-        s.SmtpServer = TextOption(parser, server);
-    if (parser.isSet(port))
-        s.SmtpPort = TextOption(parser, port);
-    s.SenderEmail = TextOption(parser, sender);
-    s.SenderPassword = TextOption(parser, senderPassword);
-    for (int i = 0; i < 4; ++i)
-        s.Email[i] = TextOption(parser, emails[i]);
-    QString error;
-    const std::optional<QByteArray> composed = ComposeEmailSetupFile(s, &error);
-    return EmitComposed(parser, kEmailSetupFileName, composed, error);
+    mms::EmailSettings s;
+    const auto lines = mms::EmailTextLines(s);
+    const std::span<const TextLine> gprs = std::span(lines).first(mms::kGprsTextCount);
+    const MessageCommand command{
+        "email",
+        "Writes " + std::string(mms::kEmailSetupFileName) + "." + std::string(kValuesAndDefaults) + "e-mail dialog. "
+            + OptionList(gprs) + " are for manual mode. In auto mode an operator with a known outgoing mail server "
+            + "fills " + OptionName(NameOf(lines, s.SmtpServer)) + " and " + OptionName(NameOf(lines, s.SmtpPort))
+            + " unless they are given.",
+        mms::kEmailSetupFileName, gprs.size()};
+    return RunMessageCommand(arguments, command, s, lines);
 }
+
+} // namespace cli

@@ -1,33 +1,41 @@
-#include "CliSupport.h"
-#include "Commands.h"
-#include "StringCatalogue.h"
+#include "catalogue/StringCatalogue.h"
+#include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/OptionValues.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <nlohmann/json.hpp>
 
-int RunStringsCommand(const QStringList &arguments)
+namespace cli {
+namespace {
+
+constexpr std::string_view kLanguage = "language";
+constexpr std::string_view kJson = "json";
+
+} // namespace
+
+int RunStringsCommand(const std::vector<std::string> &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Prints one block of the user-interface texts, for translators and reviewers."));
-    parser.addOption({QStringLiteral("language"), QStringLiteral("Language index 0..10 (default 0, English)."),
-                      QStringLiteral("N")});
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print a JSON object from string number to text."));
-    parser.addOption(json);
-    ParseOrThrow(parser, arguments);
-    const int language =
-        NumberValue(parser, QStringLiteral("language"), 0, StringCatalogue::kLanguageCount - 1, 0);
+    namespace Strings = mms::StringCatalogue;
+    CommandLine line("strings", "Prints one block of the user-interface texts, for translators and reviewers.");
+    line.AddValue(kLanguage, "N",
+                  "Language index 0.." + std::to_string(Strings::kLanguageCount - 1) + " (default 0, English).");
+    line.AddFlag(kJson, "Print a JSON object from string number to text.");
+    if (!line.Parse(arguments))
+        return kExitOk;
+    const int language = NumberValue(line, kLanguage, 0, Strings::kLanguageCount - 1, 0);
 
-    QJsonObject block;
-    QString lines;
-    for (int number = 1; number < StringCatalogue::kIdsPerLanguage; ++number) {
-        const QString text = CatalogueString(language, number);
-        if (text.isEmpty())
+    nlohmann::json block = nlohmann::json::object();
+    std::string lines;
+    for (int number = 1; number < Strings::kIdsPerLanguage; ++number) {
+        const std::string_view text = mms::CatalogueString(language, number);
+        if (text.empty())
             continue;
-        block.insert(QString::number(number), text);
-        lines += QStringLiteral("%1\t%2\n").arg(number).arg(text);
+        block[std::to_string(number)] = text;
+        lines += std::to_string(number) + '\t' + std::string(text) + '\n';
     }
-    PrintOut(parser.isSet(json) ? QString::fromUtf8(QJsonDocument(block).toJson()) : lines);
+    PrintOut(line.Has(kJson) ? block.dump(4) + '\n' : lines);
     return kExitOk;
 }
+
+} // namespace cli

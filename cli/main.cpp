@@ -1,54 +1,73 @@
 // mms-setup-cli: writes and inspects the camera's settings files from the command line.
-#include "CliSupport.h"
-#include "Commands.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "version/Version.h"
 
-#include <QCoreApplication>
-
-#include <functional>
-#include <map>
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
-const char kUsage[] =
-    "Usage: mms-setup-cli COMMAND [OPTIONS]\n"
-    "Prepares the settings files a cellular trail camera reads from its memory card.\n\n"
-    "Commands:\n"
-    "  camera    write CAMERASETUP.dat\n"
-    "  mms       write MMSSETUP.dat\n"
-    "  email     write SMTPSETUP.dat\n"
-    "  catalogue list the operators and their settings\n"
-    "  inspect   decode and check settings files\n"
-    "  strings   print the user-interface texts of one language\n\n"
-    "mms-setup-cli COMMAND --help shows the options of a command.\n";
+struct Command {
+    std::string_view name;
+    std::string_view summary;
+    int (*run)(const std::vector<std::string> &arguments);
+};
+
+constexpr Command kCommands[] = {
+    {"camera", "write CAMERASETUP.dat", cli::RunCameraCommand},
+    {"mms", "write MMSSETUP.dat", cli::RunMmsCommand},
+    {"email", "write SMTPSETUP.dat", cli::RunEmailCommand},
+    {"catalogue", "list the operators and their settings", cli::RunCatalogueCommand},
+    {"inspect", "decode and check settings files", cli::RunInspectCommand},
+    {"strings", "print the user-interface texts of one language", cli::RunStringsCommand},
+};
+
+std::string Usage()
+{
+    std::string usage = "Usage: mms-setup-cli COMMAND [OPTIONS]\n"
+                        "Prepares the settings files a cellular trail camera reads from its memory card.\n\n"
+                        "Commands:\n";
+    for (const Command &command : kCommands) {
+        char line[96];
+        std::snprintf(line, sizeof line, "  %-9.*s %.*s\n", int(command.name.size()), command.name.data(),
+                      int(command.summary.size()), command.summary.data());
+        usage += line;
+    }
+    return usage + "\nmms-setup-cli COMMAND --help shows the options of a command.\n"
+                   "mms-setup-cli --version shows the version.\n";
+}
+
+int Run(const std::vector<std::string> &arguments)
+{
+    if (arguments.empty()) {
+        cli::PrintOut(Usage());
+        return cli::kExitUsage;
+    }
+    const std::string &first = arguments.front();
+    if (first == "--help" || first == "-h") {
+        cli::PrintOut(Usage());
+        return cli::kExitOk;
+    }
+    if (first == "--version" || first == "-V") {
+        cli::PrintOut("mms-setup-cli " + std::string(mms::kVersion) + '\n');
+        return cli::kExitOk;
+    }
+    const auto command = std::ranges::find(kCommands, first, &Command::name);
+    if (command == std::end(kCommands))
+        throw cli::UsageError("unknown command " + cli::Quoted(first) + "; try mms-setup-cli --help");
+    return command->run({arguments.begin() + 1, arguments.end()});
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("mms-setup-cli"));
-    const std::map<QString, std::function<int(const QStringList &)>> commands = {
-        {QStringLiteral("camera"), RunCameraCommand},
-        {QStringLiteral("mms"), RunMmsCommand},
-        {QStringLiteral("email"), RunEmailCommand},
-        {QStringLiteral("catalogue"), RunCatalogueCommand},
-        {QStringLiteral("inspect"), RunInspectCommand},
-        {QStringLiteral("strings"), RunStringsCommand},
-    };
-    const QStringList arguments = app.arguments();
-    if (arguments.size() < 2 || arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h")) {
-        PrintOut(QString::fromLatin1(kUsage));
-        return arguments.size() < 2 ? kExitUsage : kExitOk;
-    }
-    const auto command = commands.find(arguments[1]);
-    if (command == commands.end()) {
-        PrintError(QStringLiteral("unknown command \"%1\"; try mms-setup-cli --help").arg(arguments[1]));
-        return kExitUsage;
-    }
     try {
-        return command->second(arguments.mid(1));
-    } catch (const UsageError &error) {
-        PrintError(QString::fromStdString(error.what()));
-        return kExitUsage;
+        // Arguments are bytes and stay so: a folder's name need not be UTF-8.
+        return Run({argv + 1, argv + argc});
+    } catch (const cli::UsageError &error) {
+        cli::PrintError(error.what());
+        return cli::kExitUsage;
     }
 }

@@ -8,28 +8,6 @@ namespace {
 
 constexpr char32_t kLastLatin1 = 0xFF;
 
-// One code point from the front of `text`, which it consumes; none for a byte
-// sequence that is not UTF-8 (overlong forms and surrogates included).
-std::optional<char32_t> NextCodePoint(std::string_view &text)
-{
-    const auto byte = [&text](size_t i) { return uint8_t(text[i]); };
-    const uint8_t lead = byte(0);
-    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || length > text.size())
-        return std::nullopt;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return std::nullopt;
-        c = c << 6 | (byte(i) & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return std::nullopt;
-    text.remove_prefix(length);
-    return c;
-}
-
 std::string CodePointName(char32_t c)
 {
     char name[16];
@@ -49,6 +27,26 @@ void AppendUtf8(std::string &to, char32_t c)
 }
 
 } // namespace
+
+std::optional<char32_t> NextCodePoint(std::string_view &text)
+{
+    const auto byte = [&text](size_t i) { return uint8_t(text[i]); };
+    const uint8_t lead = byte(0);
+    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || length > text.size())
+        return std::nullopt;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return std::nullopt;
+        c = c << 6 | (byte(i) & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    text.remove_prefix(length);
+    return c;
+}
 
 bool IsControlCharacter(char32_t c)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,10 @@ std::string FromCameraText(std::string_view latin1);
 
 // True for a Latin-1 byte the camera's texts never hold.
 bool IsControlCharacter(char32_t c);
+
+// One code point from the front of `text`, which it consumes; none for a byte
+// sequence that is not UTF-8 (overlong forms and surrogates included). `text` must
+// not be empty.
+std::optional<char32_t> NextCodePoint(std::string_view &text);
 
 } // namespace mms

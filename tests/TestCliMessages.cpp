@@ -1,10 +1,10 @@
 // mms-setup-cli's `mms`, `email` and `catalogue` as scripts use them: options into file
 // bytes, refusals that write nothing, and `inspect` reading back what they write.
-#include "EmailCatalogue.h"
-#include "EmailSettings.h"
-#include "MmsCatalogue.h"
-#include "CliRunner.h"
-#include "TestFiles.h"
+#include "catalogue/EmailCatalogue.h"
+#include "catalogue/MmsCatalogue.h"
+#include "settings/EmailSettings.h"
+#include "settings/MmsSettings.h"
+#include "tests/support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,31 +16,38 @@
 
 namespace {
 
-QJsonObject InspectJson(const QString &path, int *exitCode)
-{
-    const CliResult inspected = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), path});
-    *exitCode = inspected.exitCode;
-    return QJsonDocument::fromJson(inspected.out).object();
-}
-
 QString FileNameFor(const QStringList &arguments)
 {
     return arguments.first() == QLatin1String("mms") ? QStringLiteral("MMSSETUP.dat") : QStringLiteral("SMTPSETUP.dat");
 }
 
-const MmsOperatorParams &MmsParams(const char *key)
+const mms::MmsOperatorParams &MmsParams(const char *key)
 {
-    return MmsCatalogue().ParamsOf(MmsCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+    return mms::MmsCatalogue().ParamsOf(mms::MmsCatalogue().FindOperatorKey(key));
 }
 
-const EmailOperatorParams &EmailParams(const char *key)
+const mms::EmailOperatorParams &EmailParams(const char *key)
 {
-    return EmailCatalogue().ParamsOf(EmailCatalogue().FindOperatorKey(QString::fromLatin1(key)));
+    return mms::EmailCatalogue().ParamsOf(mms::EmailCatalogue().FindOperatorKey(key));
 }
 
-const char *PresetServer(const char *key) { return FindSmtpPreset(QString::fromLatin1(key))->server; }
+const char *PresetServer(const char *key) { return mms::FindSmtpPreset(key)->server; }
+
+QByteArray ComposeTextLine(std::string_view cameraText)
+{
+    return ToQ(mms::ComposeTextLine(cameraText));
+}
+
+QByteArray ComposeSenderNameLine(std::string_view cameraSenderEmail)
+{
+    return ToQ(mms::ComposeSenderNameLine(cameraSenderEmail));
+}
 
 const QString kLong51(51, u'a');
+
+// Where the MMS file's final line holds the checksum of the lines before it.
+constexpr int kMmsFinalLine = 900;
+constexpr int kChecksumInFinalLine = 54;
 
 } // namespace
 
@@ -60,6 +67,8 @@ private slots:
     void inspectReadsBackWrittenFile_data();
     void inspectReadsBackWrittenFile();
     void inspectRejectsDamagedFile();
+    void inspectShowsDecodedTextsPrintable_data();
+    void inspectShowsDecodedTextsPrintable();
 };
 
 void TestCliMessages::manualFileOnStdout_data()
@@ -179,6 +188,21 @@ void TestCliMessages::optionsReachTheFile_data()
         << ComposeSenderNameLine("cam@example.org") + ComposeTextLine("cam@example.org") + ComposeTextLine("secret");
     QTest::newRow("Latin-1 letter") << QStringList{"email", "--email4", QString::fromUtf8("josé@example.org")} << 720
                                     << ComposeTextLine("jos\xE9@example.org");
+    QTest::newRow("mode in any case") << QStringList{"mms", "--mode", "MANUAL", "--url", "http://mmsc"} << 60
+                                      << ComposeTextLine("http://mmsc");
+    // Scripts give empty recipients and passwords; an empty value takes nothing after it.
+    QTest::newRow("empty text after =") << QStringList{"email", "--sender-password=", "--email1", "me@example.org"}
+                                        << 480 << ComposeTextLine("") + ComposeTextLine("me@example.org");
+    QTest::newRow("empty text as an argument") << QStringList{"mms", "--mode", "manual", "--url", "", "--apn", "mms"}
+                                               << 60 << ComposeTextLine("") + ComposeTextLine("mms");
+    QTest::newRow("values after =")
+        << QStringList{"mms", "--mode=manual", "--url=http://mmsc/?a=b", "--port=8080"} << 60
+        << ComposeTextLine("http://mmsc/?a=b") + ComposeTextLine("") + ComposeTextLine("") + ComposeTextLine("8080");
+    QTest::newRow("value beginning with -- after =") << QStringList{"email", "--sender-password=--secret"} << 480
+                                                     << ComposeTextLine("--secret");
+    QTest::newRow("country and operator after =")
+        << QStringList{"mms", "--country=United Kingdom", "--operator=O2 Payandgo"} << 60
+        << ComposeTextLine(MmsParams("United Kingdom--O2 Payandgo").url);
 }
 
 void TestCliMessages::optionsReachTheFile()
@@ -228,6 +252,29 @@ void TestCliMessages::usageErrorWritesNothing_data()
                                << QStringList{"--mobile2", QString::fromUtf8("€")};
     QTest::newRow("unknown status") << QStringList{"mms", "--status", "foo"} << QStringList{"--status", "foo"};
     QTest::newRow("unknown mode") << QStringList{"email", "--mode", "semi"} << QStringList{"--mode", "semi"};
+    QTest::newRow("unknown command") << QStringList{"mmss"} << QStringList{"unknown command \"mmss\""};
+    QTest::newRow("repeated text") << QStringList{"mms", "--mobile1", "1", "--mobile1", "2"}
+                                   << QStringList{"--mobile1 is given more than once"};
+    QTest::newRow("repeated, once after =")
+        << QStringList{"email", "--sender=a@example.org", "--sender", "b@example.org"}
+        << QStringList{"--sender is given more than once"};
+    QTest::newRow("value left out before an option") << QStringList{"mms", "--mode", "--status", "sms"}
+                                                     << QStringList{"--mode needs a value"};
+    QTest::newRow("value left out before --out") << QStringList{"email", "--mode", "manual", "--apn"}
+                                                 << QStringList{"--apn needs a value"};
+    QTest::newRow("delete character") << QStringList{"mms", "--mode", "manual", "--url", "http://mmsc\x7F"}
+                                      << QStringList{"--url", "U+007F"};
+    QTest::newRow("C1 control") << QStringList{"email", "--sender", QString::fromUtf8("cam\u0085@example.org")}
+                                << QStringList{"--sender", "U+0085"};
+    QTest::newRow("last C1 control") << QStringList{"mms", "--email3", QString::fromUtf8("a\u009F@example.org")}
+                                     << QStringList{"--email3", "U+009F"};
+    QTest::newRow("status in ASCII case only") << QStringList{"mms", "--status", QString::fromUtf8("ſms")}
+                                               << QStringList{"--status", QString::fromUtf8("\"ſms\"")};
+    QTest::newRow("country quoted printable and cut")
+        << QStringList{"mms", "--country", "\x1B]0;owned\x07" + QString(60, u'x')}
+        << QStringList{"--country \"\\x1B]0;owned\\x07" + QString(30, u'x') + "...\" is not in the catalogue"};
+    QTest::newRow("operator on one line") << QStringList{"email", "--country", "Sweden", "--operator", "Tel\nia"}
+                                          << QStringList{"--operator \"Tel\\x0Aia\"", "Telia"};
 }
 
 // Exit status 2 and one line on standard error naming the option; the folder stays empty.
@@ -260,8 +307,7 @@ void TestCliMessages::writeFailureNamesThePath()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(FileNameFor({command}));
     const QByteArray old("locked settings");
-    QVERIFY(WriteFile(path, old));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QVERIFY(WriteReadOnlyFile(path, old));
     const CliResult result = RunCli({command, "--out", dir.path()});
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(QString::fromUtf8(result.err).contains(QDir::toNativeSeparators(path)), result.err.constData());
@@ -343,6 +389,49 @@ void TestCliMessages::inspectRejectsDamagedFile()
     QCOMPARE(report[QStringLiteral("kind")].toString(), QStringLiteral("mms"));
     QVERIFY(!report[QStringLiteral("checksum_ok")].toBool());
     QVERIFY(report[QStringLiteral("signature_ok")].toBool());
+}
+
+void TestCliMessages::inspectShowsDecodedTextsPrintable_data()
+{
+    // As the camera stores it, Latin-1; bytes such as ESC do not survive the scrambling.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("shown");
+    QTest::newRow("bell and a forged problem line")
+        << QByteArray("\a\n  problem: none") << QByteArray("\\x07\\x0A  problem: none");
+    QTest::newRow("backspaces") << QByteArray("\b\b\bhttp://mmsc") << QByteArray("\\x08\\x08\\x08http://mmsc");
+    QTest::newRow("C1 control") << QByteArray("next\x85line") << QByteArray("next\\xC2\\x85line");
+    QTest::newRow("delete") << QByteArray("del\x7F") << QByteArray("del\\x7F");
+}
+
+// A file crafted with control bytes in a text, its checksum made to match: the text
+// output shows them escaped, so that they neither drive the terminal nor forge a
+// line; JSON carries the text itself.
+void TestCliMessages::inspectShowsDecodedTextsPrintable()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, shown);
+    const CliResult written = RunCli({"mms", "--mode", "manual", "--out", "-"});
+    QCOMPARE(written.exitCode, 0);
+    QByteArray file = written.out;
+    file.replace(60, 60, ComposeTextLine(text.toStdString()));
+    file.replace(kMmsFinalLine + kChecksumInFinalLine, 4,
+                 ToQ(mms::BigEndian32(mms::ByteSum(ToBytes(file.first(kMmsFinalLine))))));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("MMSSETUP.dat"));
+    QVERIFY(WriteFile(path, file));
+
+    const CliResult inspected = RunCli({"inspect", path});
+    QCOMPARE(inspected.exitCode, 1);
+    QVERIFY2(inspected.out.contains("\n  url: " + shown + '\n'), inspected.out.constData());
+    QVERIFY(!inspected.out.contains("\n  problem: none"));
+    for (const char c : inspected.out)
+        QVERIFY2(uchar(c) >= 0x20 || c == '\n', qPrintable(QStringLiteral("byte %1 printed").arg(uchar(c))));
+
+    int exitCode = -1;
+    const QJsonObject report = InspectJson(path, &exitCode);
+    QCOMPARE(exitCode, 1);
+    QVERIFY(report[QStringLiteral("checksum_ok")].toBool());
+    QCOMPARE(report[QStringLiteral("url")].toString(), QString::fromLatin1(text));
 }
 
 QTEST_APPLESS_MAIN(TestCliMessages)
