@@ -7,8 +7,14 @@ JOBS         := $(shell nproc 2>/dev/null || echo 2)
 PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 libcli11-dev nlohmann-json3-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO         := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+# The browser page: the core through Debian's emscripten, tested in Debian's Chromium.
+WEB_DIR      := build-web
+WEB_PACKAGES := emscripten chromium
+# Debian's emcc finds Debian's acorn only through NODE_PATH.
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+MMS_SETUP_CLI ?= $(abspath $(BUILD_DIR)/cli/mms-setup-cli)
 
-.PHONY: all deps build sanitize-build run test fuzz bench clean
+.PHONY: all deps build sanitize-build run test test-web web fuzz bench bench-web clean
 
 all: build
 
@@ -43,9 +49,25 @@ run: build
 	  $(BUILD_DIR)/app/mms-setup; \
 	fi
 
-test: build sanitize-build
+test: build sanitize-build test-web
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# Builds $(WEB_DIR)/web/mms-setup.html, the self-contained page.
+web:
+	$(MAKE) deps EXTRA_PACKAGES="$(WEB_PACKAGES)"
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+
+# The page's test tools, as package-lock.json pins them.
+node_modules/.package-lock.json: package-lock.json
+	@command -v npm >/dev/null || $(MAKE) deps EXTRA_PACKAGES="nodejs npm"
+	npm ci --no-audit --no-fund
+
+# The page driven in headless Chromium, compared with the command line's bytes.
+test-web: web build node_modules/.package-lock.json
+	MMS_PAGE=$(abspath $(WEB_DIR)/web/mms-setup.html) MMS_SETUP_CLI=$(MMS_SETUP_CLI) \
+	  node --test --test-concurrency=1 tests/web/
 
 # Coverage-guided fuzzing of the settings-file decoders with libFuzzer (FUZZ_SECONDS, default 60).
 FUZZ_SECONDS ?= 60
@@ -59,5 +81,9 @@ fuzz:
 bench: build
 	bench/run.sh $(BUILD_DIR)
 
+# The page's size and its time until ready against a static page with one form.
+bench-web: web node_modules/.package-lock.json
+	node bench/page.mjs $(WEB_DIR)/web/mms-setup.html
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-fuzz $(WEB_DIR) node_modules
