@@ -30,6 +30,9 @@ for element in "<release version=\"$version\"" '<launchable type="desktop-id">mm
     grep -qF "$element" "$metainfo" || fail "the metadata has no $element"
 done
 
+changelog_head=$(zcat "$prefix/share/doc/mms-setup/changelog.gz" | head -n 1)
+[[ $changelog_head == "mms-setup ($version) "* ]] || fail "the changelog starts with $changelog_head, not version $version"
+
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/mms-setup.png
     # A PNG's width and height are the big-endian words at bytes 16 and 20.
@@ -54,5 +57,10 @@ for command in $("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/
     for option in $("$cli" "$command" --help | grep -oE '^  (-h,)?--[a-z0-9-]+' | sed 's/.*-h,//'); do
         grep -qE -- "^ +(-h, )?$option( |\$)" <<<"$section" || fail "the manual page does not describe $command $option"
     done
+done
+# The desktop program's page lists the options of its --help.
+app_page=$(zcat "$prefix/share/man/man1/mms-setup.1.gz" | groff -man -Tutf8 -rLL=200n -P-cbou 2>/dev/null)
+for option in $(QT_QPA_PLATFORM=offscreen "$prefix/bin/mms-setup" --help 2>/dev/null | grep -oE '^ +(-[a-z], )?--[a-z-]+' | sed 's/.*, //; s/^ *//'); do
+    grep -qE -- "^ +(-[a-z], )?$option( |\$)" <<<"$app_page" || fail "mms-setup's manual page does not describe $option"
 done
 echo "installed files, versions, menu entry, metadata, icons and manual pages: all as expected"
