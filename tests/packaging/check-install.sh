@@ -60,7 +60,10 @@ for command in $("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/
 done
 # The desktop program's page lists the options of its --help.
 app_page=$(zcat "$prefix/share/man/man1/mms-setup.1.gz" | groff -man -Tutf8 -rLL=200n -P-cbou 2>/dev/null)
-for option in $(QT_QPA_PLATFORM=offscreen "$prefix/bin/mms-setup" --help 2>/dev/null | grep -oE '^ +(-[a-z], )?--[a-z-]+' | sed 's/.*, //; s/^ *//'); do
+app_options=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/mms-setup" --help 2>/dev/null \
+    | grep -oE '^ +(-[a-z], )?--[a-z-]+' | sed 's/.*, //; s/^ *//')
+[[ -n $app_options ]] || fail "mms-setup --help lists no options"
+for option in $app_options; do
     grep -qE -- "^ +(-[a-z], )?$option( |\$)" <<<"$app_page" || fail "mms-setup's manual page does not describe $option"
 done
 echo "installed files, versions, menu entry, metadata, icons and manual pages: all as expected"
