@@ -51,7 +51,9 @@ cli=$prefix/bin/mms-setup-cli
 subsection() {
     awk -v heading="   $1" '$0 == heading { inside = 1; next } /^(   )?[^ ]/ { inside = 0 } inside' <<<"$cli_page"
 }
-for command in $("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/p'); do
+commands=$("$cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/p')
+[[ -n $commands ]] || fail "mms-setup-cli --help lists no commands"
+for command in $commands; do
     section=$(subsection "$command")
     [[ -n $section ]] || fail "the manual page has no section for $command"
     for option in $("$cli" "$command" --help | grep -oE '^  (-h,)?--[a-z0-9-]+' | sed 's/.*-h,//'); do
