@@ -7,8 +7,9 @@ SANITIZE_DIR := build-sanitize
 JOBS         := $(shell nproc 2>/dev/null || echo 2)
 PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 libcli11-dev nlohmann-json3-dev
 # The tools the packaging tests run: the menu entry's and the metadata's validators,
-# dpkg-shlibdeps (with file, which CPack needs to find the programs) and lintian.
-PACKAGES     += desktop-file-utils appstream dpkg-dev file lintian
+# dpkg-shlibdeps (with file, which CPack needs to find the programs), groff for the
+# manual pages and lintian.
+PACKAGES     += desktop-file-utils appstream dpkg-dev file groff-base lintian
 # libclang-rt-dev brings the fuzzer runtime of Debian's default clang.
 FUZZ_PACKAGES := clang libclang-rt-dev
 SUDO         := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
