@@ -175,33 +175,33 @@ std::pair<QLabel *, QLineEdit *> MakeTextField(QWidget *parent, const QByteArray
     return {label, edit};
 }
 
-QString NumberedCaption(int language, int number, int n)
+QString NumberedCaption(int language, Str number, int n)
 {
     return CatalogueText(language, number) + QStringLiteral(" %1").arg(n);
 }
 
 void ApplySendingTexts(const SendingControls &c, SendingCaptions captions, int language)
 {
-    const auto text = [language](int number) { return CatalogueText(language, number); };
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
     c.Label_MMSMode->setText(text(captions.Mode));
-    FillList(c.ComboBox_MMSMode, {text(91), text(92)});
+    FillList(c.ComboBox_MMSMode, {text(Str::Auto), text(Str::Manual)});
     c.Label_MMSStatus->setText(text(captions.Status));
-    FillList(c.ComboBox_MMSStatus, {text(37), text(112), text(63), text(65)});
+    FillList(c.ComboBox_MMSStatus, {text(Str::Off), text(Str::Status800x600), text(Str::StatusVga), text(Str::StatusSms)});
     c.Label_MMSNumberPerDay->setText(text(captions.NumberPerDay));
-    c.Label_MMSNumberPerDay_Note_0_Unlimited->setText(text(93));
-    c.Label_DailyReport_OnOff->setText(text(67));
-    FillList(c.ComboBox_DailyReport_OnOff, {text(38), text(37)});
-    c.Label_DailyReport_Hour->setText(text(39));
+    c.Label_MMSNumberPerDay_Note_0_Unlimited->setText(text(Str::NoteZeroUnlimited));
+    c.Label_DailyReport_OnOff->setText(text(Str::DailyReport));
+    FillList(c.ComboBox_DailyReport_OnOff, {text(Str::On), text(Str::Off)});
+    c.Label_DailyReport_Hour->setText(text(Str::Hour));
     FillList(c.ComboBox_DailyReport_Hour, NumberItems(24));
-    c.Label_Country->setText(text(71));
-    c.Label_Operator->setText(text(72));
+    c.Label_Country->setText(text(Str::Country));
+    c.Label_Operator->setText(text(Str::Operator));
 }
 
 void ApplySaveRowTexts(const SaveRowControls &c, int language)
 {
-    c.Button_Select->setText(CatalogueText(language, 84));
-    c.Button_Generate->setText(CatalogueText(language, 86));
-    c.Button_Exit->setText(CatalogueText(language, 87));
+    c.Button_Select->setText(CatalogueText(language, Str::Select));
+    c.Button_Generate->setText(CatalogueText(language, Str::Generate));
+    c.Button_Exit->setText(CatalogueText(language, Str::Exit));
 }
 
 void SelectSendingDefaults(const SendingControls &c)
@@ -228,7 +228,7 @@ void ShowOperatorLists(const SendingControls &c, mms::ConnectionMode mode, const
         FillList(c.ComboBox_Country, countries);
         c.ComboBox_Country->setCurrentIndex(0);
     } else {
-        const QString other = CatalogueText(language, 110);
+        const QString other = CatalogueText(language, Str::Other);
         for (QComboBox *list : {c.ComboBox_Country, c.ComboBox_Operator}) {
             FillList(list, {other});
             list->setCurrentIndex(0);

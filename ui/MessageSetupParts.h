@@ -48,9 +48,9 @@ struct SendingControls {
 
 // The catalogue strings that differ between the two dialogs.
 struct SendingCaptions {
-    int Mode;         // "MMS Mode" / "SMTP Mode"
-    int Status;       // "MMS Status" / "GPRS Status"
-    int NumberPerDay; // "MMS Number/Day" / "Email Number/Day"
+    Str Mode;         // "MMS Mode" / "SMTP Mode"
+    Str Status;       // "MMS Status" / "GPRS Status"
+    Str NumberPerDay; // "MMS Number/Day" / "Email Number/Day"
 };
 
 struct SaveRowControls {
@@ -85,7 +85,7 @@ std::pair<QLabel *, QLineEdit *> MakeTextField(QWidget *parent, const QByteArray
                                                const QByteArray &editName, FieldGrid grid, int column, int row);
 
 // Catalogue string `number` followed by " 1" .. " 4": the recipients' captions.
-QString NumberedCaption(int language, int number, int n);
+QString NumberedCaption(int language, Str number, int n);
 
 void ApplySendingTexts(const SendingControls &c, SendingCaptions captions, int language);
 void ApplySaveRowTexts(const SaveRowControls &c, int language);

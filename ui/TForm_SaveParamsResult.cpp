@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <optional>
+
 namespace {
 
 constexpr QSize kWindowSize(450, 181);
@@ -19,24 +21,24 @@ constexpr QRect kLabelSaveParamsResult(22, 43, 398, 16);
 constexpr QRect kLabelFailureReason(22, 62, 398, 28); // two lines for a long reason
 constexpr QRect kButtonExit(173, 96, 97, 25);
 
-// The catalogue's message for a generation result, or 0 for none.
-int MessageNumber(int generationResult)
+// The catalogue's message for a generation result; none for any other value.
+std::optional<Str> Message(int generationResult)
 {
     switch (generationResult) {
     case GenerationResult::kCameraFailed:
-        return 98;
+        return Str::CameraFailed;
     case GenerationResult::kCameraGenerated:
-        return 99;
+        return Str::CameraGenerated;
     case GenerationResult::kMmsFailed:
-        return 100;
+        return Str::MmsFailed;
     case GenerationResult::kMmsGenerated:
-        return 101;
+        return Str::MmsGenerated;
     case GenerationResult::kEmailFailed:
-        return 96;
+        return Str::EmailFailed;
     case GenerationResult::kEmailGenerated:
-        return 97;
+        return Str::EmailGenerated;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -72,10 +74,10 @@ void TForm_SaveParamsResult::showEvent(QShowEvent *event)
 // only brings it to the front.
 void TForm_SaveParamsResult::FormShow()
 {
-    const int number = MessageNumber(g_shared.GenerationResult);
-    Label_SaveParamsResult->setText(number ? CatalogueText(g_shared.LanguageIndex, number) : QString());
+    const std::optional<Str> message = Message(g_shared.GenerationResult);
+    Label_SaveParamsResult->setText(message ? CatalogueText(g_shared.LanguageIndex, *message) : QString());
     Label_FailureReason->setText(g_shared.GenerationFailureReason);
-    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, 108));
+    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, Str::Ok));
 }
 
 void TForm_SaveParamsResult::Button_ExitClick()

@@ -276,8 +276,8 @@ void TForm_SelectSavePath::FormShow()
     FillDriveChooser();
     if (!OpenFolder(g_forms.MMSSetupForm->SavePathEdit()->text()))
         ReopenAnExistingFolder();
-    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, 108));
-    Button_Cancel->setText(CatalogueText(g_shared.LanguageIndex, 109));
+    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, Str::Ok));
+    Button_Cancel->setText(CatalogueText(g_shared.LanguageIndex, Str::Cancel));
 }
 
 // OK: the field of the dialog whose Select opened this one receives the open folder,

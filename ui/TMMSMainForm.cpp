@@ -90,18 +90,18 @@ void TMMSMainForm::ConnectHandlers()
 void TMMSMainForm::ApplyMainWindowTexts()
 {
     const int language = g_shared.LanguageIndex;
-    Label_Select_Language->setText(CatalogueText(language, 1));
-    FillList(ComboBox_Select_Language, {CatalogueText(language, 2), CatalogueText(language, 3)});
+    Label_Select_Language->setText(CatalogueText(language, Str::SelectLanguage));
+    FillList(ComboBox_Select_Language, {CatalogueText(language, Str::English), CatalogueText(language, Str::Deutsch)});
     ComboBox_Select_Language->setCurrentIndex(0);
-    Label_Camera_Model->setText(CatalogueText(language, 79));
+    Label_Camera_Model->setText(CatalogueText(language, Str::CameraModel));
     FillList(ComboBox_Camera_Model, {QStringLiteral("TK-300"), QStringLiteral("TK-300G"), QStringLiteral("TK-300GE")});
     ComboBox_Camera_Model->setCurrentIndex(kModelTK300GE);
     ApplyModelRule(ComboBox_Camera_Model->currentIndex());
-    Button_Camera_Setup->setText(CatalogueText(language, 80));
-    Button_MMS_Setup->setText(CatalogueText(language, 61));
-    Button_Smtp_Setup->setText(CatalogueText(language, 82));
-    Button_GetTheLatestUpdates->setText(CatalogueText(language, 83));
-    Button_Exit->setText(CatalogueText(language, 87));
+    Button_Camera_Setup->setText(CatalogueText(language, Str::CameraSetup));
+    Button_MMS_Setup->setText(CatalogueText(language, Str::MmsSetup));
+    Button_Smtp_Setup->setText(CatalogueText(language, Str::SmtpSetup));
+    Button_GetTheLatestUpdates->setText(CatalogueText(language, Str::GetTheLatestUpdates));
+    Button_Exit->setText(CatalogueText(language, Str::Exit));
     update();
 }
 

@@ -19,7 +19,7 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 563);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {90, 62, 66}; // "MMS Mode", "MMS Status", "MMS Number/Day"
+constexpr SendingCaptions kCaptions = {Str::MmsMode, Str::MmsStatus, Str::MmsNumberPerDay};
 
 // The connection panel: six connection fields and Mobile 1 on the left, the other
 // seven recipients on the right.
@@ -80,19 +80,19 @@ void TMMSSetupForm::CreateControls()
 void TMMSSetupForm::ApplyTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    setWindowTitle(text(61));
-    GroupBox_MMS->setTitle(text(89));
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    setWindowTitle(text(Str::MmsSetup));
+    GroupBox_MMS->setTitle(text(Str::Mms));
     ApplySendingTexts(m_sending, kCaptions, language);
-    Label_URL->setText(text(73));
-    Label_APN->setText(text(74));
-    Label_GateWay->setText(text(75));
-    Label_Port->setText(text(76));
-    Label_Account->setText(text(77));
-    Label_AccountPassword->setText(text(78));
+    Label_URL->setText(text(Str::Url));
+    Label_APN->setText(text(Str::Apn));
+    Label_GateWay->setText(text(Str::Gateway));
+    Label_Port->setText(text(Str::Port));
+    Label_Account->setText(text(Str::Account));
+    Label_AccountPassword->setText(text(Str::Password));
     for (int i = 0; i < 4; ++i) {
-        Label_Mobile[i]->setText(NumberedCaption(language, 69, i + 1));
-        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
+        Label_Mobile[i]->setText(NumberedCaption(language, Str::Mobile, i + 1));
+        Label_Email[i]->setText(NumberedCaption(language, Str::Email, i + 1));
     }
     ApplySaveRowTexts(m_saveRow, language);
 }

@@ -18,7 +18,7 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 579);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {103, 104, 102}; // "SMTP Mode", "GPRS Status", "Email Number/Day"
+constexpr SendingCaptions kCaptions = {Str::SmtpMode, Str::GprsStatus, Str::EmailNumberPerDay};
 
 // Three group boxes below each other, each two rows of text fields high.
 // The first row keeps clear of the title, which stands above the frame.
@@ -79,22 +79,22 @@ void TSMTPSetupForm::CreateControls()
 void TSMTPSetupForm::ApplyTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    setWindowTitle(text(82));
-    GroupBox_SMTP->setTitle(text(105));
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    setWindowTitle(text(Str::SmtpSetup));
+    GroupBox_SMTP->setTitle(text(Str::Gprs));
     ApplySendingTexts(m_sending, kCaptions, language);
-    GroupBox_GprsSetting->setTitle(text(82));
-    Label_APN->setText(text(74));
-    Label_Account->setText(text(77));
-    Label_AccountPassword->setText(text(78));
-    GroupBox_Sender->setTitle(text(106));
-    Label_SmtpServer->setText(text(107));
-    Label_Port->setText(text(76));
-    Label_SenderEmail->setText(text(111));
-    Label_SenderPassword->setText(text(78));
-    GroupBox_Recipients->setTitle(text(95));
+    GroupBox_GprsSetting->setTitle(text(Str::SmtpSetup));
+    Label_APN->setText(text(Str::Apn));
+    Label_Account->setText(text(Str::Account));
+    Label_AccountPassword->setText(text(Str::Password));
+    GroupBox_Sender->setTitle(text(Str::Sender));
+    Label_SmtpServer->setText(text(Str::SmtpServer));
+    Label_Port->setText(text(Str::Port));
+    Label_SenderEmail->setText(text(Str::SenderEmail));
+    Label_SenderPassword->setText(text(Str::Password));
+    GroupBox_Recipients->setTitle(text(Str::Recipients));
     for (int i = 0; i < 4; ++i)
-        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
+        Label_Email[i]->setText(NumberedCaption(language, Str::Email, i + 1));
     ApplySaveRowTexts(m_saveRow, language);
 }
 

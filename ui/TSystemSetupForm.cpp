@@ -367,62 +367,62 @@ QList<QComboBox *> TSystemSetupForm::TimerPeriodBoxList() const
 void TSystemSetupForm::ApplyCameraSetupTexts()
 {
     const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    const QStringList onOff = {text(38), text(37)};
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    const QStringList onOff = {text(Str::On), text(Str::Off)};
 
-    setWindowTitle(text(80));
-    Label_Mode->setText(text(13));
-    FillList(ComboBox_Mode, {text(14), text(15), text(16)});
-    Label_PhotoSize->setText(text(17));
-    FillList(ComboBox_PhotoSize, {text(18), text(19), text(20)});
-    Label_VideoSize->setText(text(21));
-    FillList(ComboBox_VideoSize, {text(22), text(23), QStringLiteral("VGA")});
-    Label_ImageBurst->setText(text(26));
-    FillList(ComboBox_ImageBurst, {text(27), text(28), text(29), text(30), text(31)});
-    Label_VideoLength->setText(text(32));
-    FillList(ComboBox_VideoLength, {text(33), QStringLiteral("20s"), text(34), text(35)});
-    Label_Beep->setText(text(42));
-    FillList(ComboBox_Beep, {text(37), text(38)}); // the one on/off list with Off first
-    Label_SenseLevel->setText(text(43));
-    FillList(ComboBox_SenseLevel, {text(44), text(45), text(46)});
-    Label_TV->setText(text(55));
-    FillList(ComboBox_TV, {text(56), text(57)});
-    Label_TimeStamp->setText(text(58));
+    setWindowTitle(text(Str::CameraSetup));
+    Label_Mode->setText(text(Str::Mode));
+    FillList(ComboBox_Mode, {text(Str::Camera), text(Str::Video), text(Str::CameraPlusVideo)});
+    Label_PhotoSize->setText(text(Str::PhotoSize));
+    FillList(ComboBox_PhotoSize, {text(Str::Photo12MP), text(Str::Photo8MP), text(Str::Photo5MP)});
+    Label_VideoSize->setText(text(Str::VideoSize));
+    FillList(ComboBox_VideoSize, {text(Str::Video1080P), text(Str::Video720P), QStringLiteral("VGA")});
+    Label_ImageBurst->setText(text(Str::ImageBurst));
+    FillList(ComboBox_ImageBurst, {text(Str::Burst1Photo), text(Str::Burst2Photo), text(Str::Burst3Photo), text(Str::Burst4Photo), text(Str::Burst5Photo)});
+    Label_VideoLength->setText(text(Str::VideoLength));
+    FillList(ComboBox_VideoLength, {text(Str::Length10s), QStringLiteral("20s"), text(Str::Length30s), text(Str::Length60s)});
+    Label_Beep->setText(text(Str::Beep));
+    FillList(ComboBox_Beep, {text(Str::Off), text(Str::On)}); // the one on/off list with Off first
+    Label_SenseLevel->setText(text(Str::SenseLevel));
+    FillList(ComboBox_SenseLevel, {text(Str::Low), text(Str::Medium), text(Str::High)});
+    Label_TV->setText(text(Str::TV));
+    FillList(ComboBox_TV, {text(Str::NTSC), text(Str::PAL)});
+    Label_TimeStamp->setText(text(Str::TimeStamp));
     FillList(ComboBox_TimeStamp, onOff);
-    Label_CyclingSave->setText(text(59));
+    Label_CyclingSave->setText(text(Str::CyclingSave));
     FillList(ComboBox_CyclingSave, onOff);
 
-    Label_SetClock->setText(text(47));
+    Label_SetClock->setText(text(Str::SetClock));
     FillList(ComboBox_SetClock_DateFormat, {QStringLiteral("Y/M/D"), QStringLiteral("D/M/Y"), QStringLiteral("M/D/Y")});
-    Button_GetTime->setText(text(88));
+    Button_GetTime->setText(text(Str::GetTime));
 
-    Label_Interval_OnOff->setText(text(36));
+    Label_Interval_OnOff->setText(text(Str::Interval));
     FillList(ComboBox_Interval_OnOff, onOff);
-    Label_Interval_Minute->setText(text(40));
+    Label_Interval_Minute->setText(text(Str::Min));
     FillList(ComboBox_Interval_Minute, NumberItems(60));
-    Label_Interval_Second->setText(text(41));
+    Label_Interval_Second->setText(text(Str::Sec));
     FillList(ComboBox_Interval_Second, NumberItems(60));
 
-    Label_TimeLapse_OnOff->setText(text(54));
+    Label_TimeLapse_OnOff->setText(text(Str::TimeLapse));
     FillList(ComboBox_TimeLapse_OnOff, onOff);
-    Label_TimeLapse_Hour->setText(text(39));
+    Label_TimeLapse_Hour->setText(text(Str::Hour));
     FillList(ComboBox_TimeLapse_Hour, NumberItems(24));
-    Label_TimeLapse_Minute->setText(text(40));
+    Label_TimeLapse_Minute->setText(text(Str::Min));
     FillList(ComboBox_TimeLapse_Minute, NumberItems(60));
 
-    Label_SerialNo_OnOff->setText(text(60));
+    Label_SerialNo_OnOff->setText(text(Str::SerialNo));
     FillList(ComboBox_SerialNo_OnOff, onOff);
     for (QComboBox *box : SerialNoCharBoxes())
         FillList(box, SerialCharacterItems());
 
-    Label_Timer_OnOff->setText(text(51));
+    Label_Timer_OnOff->setText(text(Str::Timer));
     FillList(ComboBox_Timer_OnOff, onOff);
-    Label_Timer_Start->setText(text(52));
-    Label_Timer_End->setText(text(53));
+    Label_Timer_Start->setText(text(Str::Start));
+    Label_Timer_End->setText(text(Str::End));
     for (QLabel *label : {Label_Timer_Start_Hour, Label_Timer_End_Hour})
-        label->setText(text(39));
+        label->setText(text(Str::Hour));
     for (QLabel *label : {Label_Timer_Start_Minute, Label_Timer_End_Minute})
-        label->setText(text(40));
+        label->setText(text(Str::Min));
     for (const TimerPeriodBoxes &period : ComboBox_Timer) {
         FillList(period.StartHour, NumberItems(24));
         FillList(period.StartMinute, NumberItems(60));
@@ -430,10 +430,10 @@ void TSystemSetupForm::ApplyCameraSetupTexts()
         FillList(period.EndMinute, NumberItems(60));
     }
 
-    Button_Select->setText(text(84));
-    Button_Generate->setText(text(86));
-    Button_Default->setText(text(85));
-    Button_Exit->setText(text(87));
+    Button_Select->setText(text(Str::Select));
+    Button_Generate->setText(text(Str::Generate));
+    Button_Default->setText(text(Str::Default));
+    Button_Exit->setText(text(Str::Exit));
 
     for (const ShowPosition &show : ShowPositions())
         show.Box->setCurrentIndex(show.Position);
