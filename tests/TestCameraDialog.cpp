@@ -43,10 +43,10 @@ class TestCameraDialog : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Dialog() const { return g_forms.SystemSetupForm; }
+    QWidget *Dialog() const { return Windows().SystemSetupForm; }
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QString ClockText() const { return Find<QLineEdit>(Dialog(), "Edit_SetClock")->text(); }
-    void Open() { Click(g_forms.MMSMainForm, "Button_Camera_Setup"); }
+    void Open() { Click(Windows().MMSMainForm, "Button_Camera_Setup"); }
     void Reopen()
     {
         Click(Dialog(), "Button_Exit");
@@ -87,13 +87,13 @@ void TestCameraDialog::init()
 {
     m_forms.emplace();
     m_now = kShowTime;
-    g_forms.SystemSetupForm->SetClockSource([this] { return m_now; });
+    Windows().SystemSetupForm->SetClockSource([this] { return m_now; });
     Open();
 }
 
 QString TestCameraDialog::SaveInto(const QTemporaryDir &folder)
 {
-    g_forms.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
+    Windows().SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
     return folder.filePath(QString::fromLatin1(mms::kCameraSetupFileName));
 }
 
@@ -283,7 +283,7 @@ void TestCameraDialog::saveFolderStartsAtHome()
 #else
     const QString home = QDir::homePath();
 #endif
-    QCOMPARE(g_forms.SystemSetupForm->SavePathEdit()->text(), home);
+    QCOMPARE(Windows().SystemSetupForm->SavePathEdit()->text(), home);
 }
 
 void TestCameraDialog::saveFilePath_data()
@@ -321,7 +321,7 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
                                                 "BADAAB3BEB1B2DFACB"
                                                 "000006C3")
                                          .toLower());
-    CHECK(Generated(Dialog(), 2, QStringLiteral("System configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::CameraGenerated, QStringLiteral("System configuration file has been generated.")));
 }
 
 void TestCameraDialog::generateWritesTheClockCapturedBefore()
@@ -340,23 +340,23 @@ void TestCameraDialog::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Pick(List("ComboBox_Mode"), 2);
-    CHECK(GenerateRefused(Dialog(), SaveInto(folder), 1, QStringLiteral("System configuration file has been failed.")));
+    CHECK(GenerateRefused(Dialog(), SaveInto(folder), GenerationResult::CameraFailed, QStringLiteral("System configuration file has been failed.")));
     QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2); // what was picked stays
 }
 
 void TestCameraDialog::generateWhileTheResultIsOpenOnlyRaisesIt()
 {
     QTemporaryDir folder;
-    g_forms.SystemSetupForm->SavePathEdit()->setText(folder.filePath(QStringLiteral("missing")));
+    Windows().SystemSetupForm->SavePathEdit()->setText(folder.filePath(QStringLiteral("missing")));
     Click(Dialog(), "Button_Generate");
     QCOMPARE(ResultText(), QStringLiteral("System configuration file has been failed."));
 
     SaveInto(folder);
     Click(Dialog(), "Button_Generate");
-    QCOMPARE(g_shared.GenerationResult, 2);
+    QCOMPARE(LatestResult(), GenerationResult::CameraGenerated);
     QCOMPARE(ResultText(), QStringLiteral("System configuration file has been failed."));
-    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
-    QVERIFY(!g_forms.Form_SaveParamsResult->isVisible());
+    Click(Windows().Form_SaveParamsResult, "Button_Exit");
+    QVERIFY(!Windows().Form_SaveParamsResult->isVisible());
     QVERIFY(Dialog()->isVisible());
 }
 

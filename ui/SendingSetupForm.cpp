@@ -1,7 +1,7 @@
 #include "ui/SendingSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
+#include "ui/SharedValues.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -11,8 +11,7 @@ class QLineEdit;
 class SendingSetupForm : public SettingsDialog {
     Q_OBJECT
 public:
-    // The save folder, which the save-location dialog fills and starts from.
-    QLineEdit *SavePathEdit() const { return m_saveRow.Edit_SavePath; }
+    QLineEdit *SavePathEdit() const override { return m_saveRow.Edit_SavePath; }
 
 protected:
     using SettingsDialog::SettingsDialog;
@@ -34,7 +33,6 @@ protected:
     bool Edit_MMSNumberPerDayKeyPress(const QKeyEvent *event);
     void Edit_MMSNumberPerDayExit();
     bool ComboBox_MMSModeKeyPress(const QKeyEvent *event);
-    virtual void Button_SelectClick() = 0;
     virtual void Button_GenerateClick() = 0;
 
     SendingControls m_sending;

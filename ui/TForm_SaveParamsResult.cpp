@@ -1,8 +1,6 @@
 #include "ui/TForm_SaveParamsResult.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
-#include "ui/TMMSMainForm.h"
 
 #include "ui/CoreText.h"
 
@@ -22,24 +20,25 @@ constexpr QRect kLabelFailureReason(22, 62, 398, 28); // two lines for a long re
 constexpr QRect kButtonExit(173, 96, 97, 25);
 
 // The catalogue's message for a generation result; none for any other value.
-std::optional<Str> Message(int generationResult)
+std::optional<Str> Message(GenerationResult generationResult)
 {
     switch (generationResult) {
-    case GenerationResult::kCameraFailed:
+    case GenerationResult::CameraFailed:
         return Str::CameraFailed;
-    case GenerationResult::kCameraGenerated:
+    case GenerationResult::CameraGenerated:
         return Str::CameraGenerated;
-    case GenerationResult::kMmsFailed:
+    case GenerationResult::MmsFailed:
         return Str::MmsFailed;
-    case GenerationResult::kMmsGenerated:
+    case GenerationResult::MmsGenerated:
         return Str::MmsGenerated;
-    case GenerationResult::kEmailFailed:
+    case GenerationResult::EmailFailed:
         return Str::EmailFailed;
-    case GenerationResult::kEmailGenerated:
+    case GenerationResult::EmailGenerated:
         return Str::EmailGenerated;
-    default:
-        return std::nullopt;
+    case GenerationResult::None:
+        break;
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -64,7 +63,8 @@ void TForm_SaveParamsResult::CreateControls()
 void TForm_SaveParamsResult::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        CentreOver(this, g_forms.MMSMainForm);
+        if (m_area)
+            CentreOver(this, m_area);
         FormShow();
     }
     QWidget::showEvent(event);
@@ -74,10 +74,17 @@ void TForm_SaveParamsResult::showEvent(QShowEvent *event)
 // only brings it to the front.
 void TForm_SaveParamsResult::FormShow()
 {
-    const std::optional<Str> message = Message(g_shared.GenerationResult);
-    Label_SaveParamsResult->setText(message ? CatalogueText(g_shared.LanguageIndex, *message) : QString());
-    Label_FailureReason->setText(g_shared.GenerationFailureReason);
-    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, Str::Ok));
+    const std::optional<Str> message = Message(m_result);
+    Label_SaveParamsResult->setText(message ? CatalogueText(g_languageIndex, *message) : QString());
+    Label_FailureReason->setText(m_failureReason);
+    Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
+}
+
+void TForm_SaveParamsResult::Report(GenerationResult result, const QString &failureReason)
+{
+    m_result = result;
+    m_failureReason = failureReason;
+    BringUp(this);
 }
 
 void TForm_SaveParamsResult::Button_ExitClick()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/SharedValues.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -11,6 +14,14 @@ class TForm_SaveParamsResult : public QWidget {
     Q_OBJECT
 public:
     explicit TForm_SaveParamsResult(QWidget *parent = nullptr);
+
+    // The window whose area the dialog opens centred over.
+    void CentreOverWindow(const QWidget *area) { m_area = area; }
+    // After a Generate: stores the result and the system's reason for a failure, then
+    // shows the dialog without waiting. A dialog already open only comes to the front,
+    // with the message chosen when it became visible.
+    void Report(GenerationResult result, const QString &failureReason);
+    GenerationResult Result() const { return m_result; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -25,4 +36,8 @@ private:
     QLabel *Label_SaveParamsResult = nullptr;
     QLabel *Label_FailureReason = nullptr;
     QPushButton *Button_Exit = nullptr;
+
+    QPointer<const QWidget> m_area;
+    GenerationResult m_result = GenerationResult::None;
+    QString m_failureReason;
 };

@@ -1,11 +1,6 @@
 #include "ui/TForm_SelectSavePath.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
-#include "ui/TMMSMainForm.h"
-#include "ui/TMMSSetupForm.h"
-#include "ui/TSMTPSetupForm.h"
-#include "ui/TSystemSetupForm.h"
 
 #include "ui/CoreText.h"
 
@@ -14,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -255,7 +249,8 @@ void TForm_SelectSavePath::ShowFolderList()
 void TForm_SelectSavePath::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        CentreOver(this, g_forms.MMSMainForm);
+        if (m_area)
+            CentreOver(this, m_area);
         FormShow();
     }
     QWidget::showEvent(event);
@@ -269,35 +264,26 @@ bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Every caller starts at the MMS dialog's folder.
+void TForm_SelectSavePath::Open(SaveLocationTarget caller, const QString &startFolder)
+{
+    m_target = caller;
+    m_startFolder = startFolder;
+    BringUp(this);
+}
+
 void TForm_SelectSavePath::FormShow()
 {
     DirectoryListBox_Mid->setSelectionMode(QAbstractItemView::SingleSelection);
     FillDriveChooser();
-    if (!OpenFolder(g_forms.MMSSetupForm->SavePathEdit()->text()))
+    if (!OpenFolder(m_startFolder))
         ReopenAnExistingFolder();
-    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, Str::Ok));
-    Button_Cancel->setText(CatalogueText(g_shared.LanguageIndex, Str::Cancel));
+    Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
+    Button_Cancel->setText(CatalogueText(g_languageIndex, Str::Cancel));
 }
 
-// OK: the field of the dialog whose Select opened this one receives the open folder,
-// even when that dialog has been closed or has generated since.
 void TForm_SelectSavePath::Button_ExitClick()
 {
-    QLineEdit *target = nullptr;
-    switch (g_shared.SaveLocationSelector) {
-    case kSaveForCamera:
-        target = g_forms.SystemSetupForm->SavePathEdit();
-        break;
-    case kSaveForMms:
-        target = g_forms.MMSSetupForm->SavePathEdit();
-        break;
-    case kSaveForEmail:
-        target = g_forms.SMTPSetupForm->SavePathEdit();
-        break;
-    }
-    if (target)
-        target->setText(CurrentFolder());
+    emit folderChosen(CurrentFolder());
     close();
 }
 

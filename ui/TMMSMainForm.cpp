@@ -1,10 +1,7 @@
 #include "ui/TMMSMainForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
-#include "ui/TMMSSetupForm.h"
-#include "ui/TSMTPSetupForm.h"
-#include "ui/TSystemSetupForm.h"
+#include "ui/SharedValues.h"
 
 #include "ui/CoreText.h"
 
@@ -89,7 +86,7 @@ void TMMSMainForm::ConnectHandlers()
 
 void TMMSMainForm::ApplyMainWindowTexts()
 {
-    const int language = g_shared.LanguageIndex;
+    const int language = g_languageIndex;
     Label_Select_Language->setText(CatalogueText(language, Str::SelectLanguage));
     FillList(ComboBox_Select_Language, {CatalogueText(language, Str::English), CatalogueText(language, Str::Deutsch)});
     ComboBox_Select_Language->setCurrentIndex(0);
@@ -122,7 +119,7 @@ void TMMSMainForm::closeEvent(QCloseEvent *event)
 void TMMSMainForm::FormCreate()
 {
     setWindowTitle(QStringLiteral("TRELAN (V6.0)"));
-    g_shared.LanguageIndex = 0;
+    g_languageIndex = 0;
     ApplyMainWindowTexts();
     CentreOnScreen(this);
 }
@@ -141,19 +138,19 @@ void TMMSMainForm::ComboBox_Camera_ModelChange(int modelIndex)
 void TMMSMainForm::Button_Camera_SetupClick()
 {
     hide();
-    g_forms.SystemSetupForm->show();
+    emit cameraSetupRequested();
 }
 
 void TMMSMainForm::Button_MMS_SetupClick()
 {
     hide();
-    g_forms.MMSSetupForm->show();
+    emit mmsSetupRequested();
 }
 
 void TMMSMainForm::Button_Smtp_SetupClick()
 {
     hide();
-    g_forms.SMTPSetupForm->show();
+    emit smtpSetupRequested();
 }
 
 void TMMSMainForm::Button_ExitClick()

@@ -18,6 +18,12 @@ public:
     void ApplyMainWindowTexts();
     void ApplyModelRule(int modelIndex);
 
+signals:
+    // A setup button was pressed; the main window has hidden itself.
+    void cameraSetupRequested();
+    void mmsSetupRequested();
+    void smtpSetupRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

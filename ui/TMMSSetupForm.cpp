@@ -1,7 +1,6 @@
 #include "ui/TMMSSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/MmsCatalogue.h"
@@ -35,7 +34,8 @@ QByteArray Numbered(const char *name, int n)
 
 } // namespace
 
-TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SendingSetupForm(parent)
+TMMSSetupForm::TMMSSetupForm(QWidget *parent)
+    : SendingSetupForm({SaveLocationTarget::Mms, GenerationResult::MmsGenerated, GenerationResult::MmsFailed}, parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -79,7 +79,7 @@ void TMMSSetupForm::CreateControls()
 
 void TMMSSetupForm::ApplyTexts()
 {
-    const int language = g_shared.LanguageIndex;
+    const int language = g_languageIndex;
     const auto text = [language](Str number) { return CatalogueText(language, number); };
     setWindowTitle(text(Str::MmsSetup));
     GroupBox_MMS->setTitle(text(Str::Mms));
@@ -101,7 +101,7 @@ void TMMSSetupForm::ApplyTexts()
 // at the first country with its operators.
 void TMMSSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::MmsCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ShowOperatorLists(m_sending, mode, FromCore(mms::MmsCatalogue().CountryNames()), g_languageIndex);
     ResetTextFields(ConnectionFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -155,17 +155,12 @@ void TMMSSetupForm::ComboBox_CountryChange()
     RebuildOperatorList(mms::MmsCatalogue(), m_sending);
 }
 
-void TMMSSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForMms);
-}
-
 void TMMSSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
     FillEmptyNumber(m_sending);
-    std::string failureReason;
-    const bool written = mms::WriteMmsSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, FromCore(failureReason));
+    std::string composeError;
+    const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(SettingsFromControls(), &composeError);
+    WriteFile(path, file, composeError);
 }
 

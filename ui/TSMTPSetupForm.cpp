@@ -1,7 +1,6 @@
 #include "ui/TSMTPSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/EmailCatalogue.h"
@@ -33,7 +32,9 @@ QRect FieldGroupRect(int index)
 
 } // namespace
 
-TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SendingSetupForm(parent)
+TSMTPSetupForm::TSMTPSetupForm(QWidget *parent)
+    : SendingSetupForm({SaveLocationTarget::Email, GenerationResult::EmailGenerated, GenerationResult::EmailFailed},
+                       parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -78,7 +79,7 @@ void TSMTPSetupForm::CreateControls()
 
 void TSMTPSetupForm::ApplyTexts()
 {
-    const int language = g_shared.LanguageIndex;
+    const int language = g_languageIndex;
     const auto text = [language](Str number) { return CatalogueText(language, number); };
     setWindowTitle(text(Str::SmtpSetup));
     GroupBox_SMTP->setTitle(text(Str::Gprs));
@@ -103,7 +104,7 @@ void TSMTPSetupForm::ApplyTexts()
 // Auto mode starts again at the first country with its operators and its preset.
 void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::EmailCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ShowOperatorLists(m_sending, mode, FromCore(mms::EmailCatalogue().CountryNames()), g_languageIndex);
     ResetTextFields(GprsFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -178,17 +179,12 @@ void TSMTPSetupForm::ComboBox_OperatorChange()
     ApplySmtpPreset();
 }
 
-void TSMTPSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForEmail);
-}
-
 void TSMTPSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
     FillEmptyNumber(m_sending);
-    std::string failureReason;
-    const bool written = mms::WriteEmailSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, FromCore(failureReason));
+    std::string composeError;
+    const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(SettingsFromControls(), &composeError);
+    WriteFile(path, file, composeError);
 }
 

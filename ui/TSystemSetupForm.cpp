@@ -1,7 +1,6 @@
 #include "ui/TSystemSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 
@@ -169,7 +168,9 @@ QString ClockText(const QDateTime &clock, int dateOrder)
 
 } // namespace
 
-TSystemSetupForm::TSystemSetupForm(QWidget *parent) : SettingsDialog(parent)
+TSystemSetupForm::TSystemSetupForm(QWidget *parent)
+    : SettingsDialog({SaveLocationTarget::Camera, GenerationResult::CameraGenerated, GenerationResult::CameraFailed},
+                     parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
     CreateControls();
@@ -366,7 +367,7 @@ QList<QComboBox *> TSystemSetupForm::TimerPeriodBoxList() const
 
 void TSystemSetupForm::ApplyCameraSetupTexts()
 {
-    const int language = g_shared.LanguageIndex;
+    const int language = g_languageIndex;
     const auto text = [language](Str number) { return CatalogueText(language, number); };
     const QStringList onOff = {text(Str::On), text(Str::Off)};
 
@@ -539,11 +540,6 @@ void TSystemSetupForm::FormShow()
     ApplyAllEnablingRules();
 }
 
-void TSystemSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForCamera);
-}
-
 void TSystemSetupForm::Button_GetTimeClick()
 {
     CaptureCameraClock();
@@ -558,9 +554,7 @@ void TSystemSetupForm::Button_DefaultClick()
 void TSystemSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(mms::kCameraSetupFileName));
-    std::string failureReason;
-    const bool written = mms::WriteCameraSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kCameraGenerated : GenerationResult::kCameraFailed, FromCore(failureReason));
+    WriteFile(path, mms::ComposeCameraSetupFile(SettingsFromControls()));
 }
 
 // The date order is not only redrawn: the clock is captured anew.

@@ -30,8 +30,7 @@ public:
     void ResetCameraClock();
     void ShowCameraClock();
 
-    // The save folder, which the save-location dialog fills.
-    QLineEdit *SavePathEdit() const { return Edit_SavePath; }
+    QLineEdit *SavePathEdit() const override { return Edit_SavePath; }
     // Where the clock is read from; the computer's local clock unless a test sets another.
     void SetClockSource(std::function<QDateTime()> now) { m_now = std::move(now); }
 
@@ -65,7 +64,6 @@ private:
     // Event handlers
     void FormCreate();
     void FormShow() override;
-    void Button_SelectClick();
     void Button_GetTimeClick();
     void Button_DefaultClick();
     void Button_GenerateClick();
