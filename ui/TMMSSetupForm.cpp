@@ -18,12 +18,12 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 563);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {Str::MmsMode, Str::MmsStatus, Str::MmsNumberPerDay};
+constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::MmsMode, Str::MmsStatus, Str::MmsNumberPerDay};
 
 // The connection panel: six connection fields and Mobile 1 on the left, the other
 // seven recipients on the right.
 constexpr int kConnectionRows = 7;
-constexpr FieldGrid kConnectionGrid = {12, 37};
+constexpr SendingSetupForm::FieldGrid kConnectionGrid = {12, 37};
 constexpr int kConnectionPanelHeight =
     2 * kConnectionGrid.Top + (kConnectionRows - 1) * kConnectionGrid.Pitch + kTextFieldHeight;
 
@@ -46,8 +46,8 @@ TMMSSetupForm::TMMSSetupForm(QWidget *parent)
 // the keyboard order.
 void TMMSSetupForm::CreateControls()
 {
-    GroupBox_MMS = MakeOuterGroupBox(this, "GroupBox_MMS");
-    m_sending = MakeSendingControls(GroupBox_MMS);
+    GroupBox_MMS = MakeOuterGroupBox("GroupBox_MMS");
+    MakeSendingControls(GroupBox_MMS);
 
     Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection",
                                  {kPanelLeft, kOwnPartTop, kFullPanelWidth, kConnectionPanelHeight});
@@ -74,7 +74,7 @@ void TMMSSetupForm::CreateControls()
             Panel_Connection, Numbered("Label_Email", n), Numbered("Edit_Email", n), kConnectionGrid, 1, i + 3);
     }
 
-    m_saveRow = MakeSaveRow(GroupBox_MMS);
+    MakeSaveRow(GroupBox_MMS);
 }
 
 void TMMSSetupForm::ApplyTexts()
@@ -83,7 +83,7 @@ void TMMSSetupForm::ApplyTexts()
     const auto text = [language](Str number) { return CatalogueText(language, number); };
     setWindowTitle(text(Str::MmsSetup));
     GroupBox_MMS->setTitle(text(Str::Mms));
-    ApplySendingTexts(m_sending, kCaptions, language);
+    ApplySendingTexts(kCaptions);
     Label_URL->setText(text(Str::Url));
     Label_APN->setText(text(Str::Apn));
     Label_GateWay->setText(text(Str::Gateway));
@@ -91,17 +91,16 @@ void TMMSSetupForm::ApplyTexts()
     Label_Account->setText(text(Str::Account));
     Label_AccountPassword->setText(text(Str::Password));
     for (int i = 0; i < 4; ++i) {
-        Label_Mobile[i]->setText(NumberedCaption(language, Str::Mobile, i + 1));
-        Label_Email[i]->setText(NumberedCaption(language, Str::Email, i + 1));
+        Label_Mobile[i]->setText(NumberedCaption(Str::Mobile, i + 1));
+        Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
     }
-    ApplySaveRowTexts(m_saveRow, language);
 }
 
 // Either way every typed connection text and recipient is lost. Auto mode starts again
 // at the first country with its operators.
 void TMMSSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::MmsCatalogue().CountryNames()), g_languageIndex);
+    ShowOperatorLists(mode, FromCore(mms::MmsCatalogue().CountryNames()));
     ResetTextFields(ConnectionFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -123,10 +122,10 @@ QList<QLineEdit *> TMMSSetupForm::RecipientFields() const
 mms::MmsSettings TMMSSetupForm::SettingsFromControls() const
 {
     mms::MmsSettings s;
-    s.Mode = ModeFromControls(m_sending);
-    s.Header = HeaderFromControls(m_sending);
-    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
-    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Mode = ModeFromControls();
+    s.Header = HeaderFromControls();
+    s.Country = CountryText();
+    s.Operator = OperatorText();
     s.Url = ToCore(Edit_URL->text());
     s.Apn = ToCore(Edit_APN->text());
     s.Gateway = ToCore(Edit_GateWay->text());
@@ -145,20 +144,20 @@ mms::MmsSettings TMMSSetupForm::SettingsFromControls() const
 void TMMSSetupForm::FormShow()
 {
     ApplyTexts();
-    SelectSendingDefaults(m_sending);
-    ApplyDailyReportRule(m_sending);
+    SelectSendingDefaults();
+    ApplyDailyReportRule();
     ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TMMSSetupForm::ComboBox_CountryChange()
 {
-    RebuildOperatorList(mms::MmsCatalogue(), m_sending);
+    RebuildOperatorList(mms::MmsCatalogue());
 }
 
 void TMMSSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
-    FillEmptyNumber(m_sending);
+    FillEmptyNumber();
     std::string composeError;
     const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(SettingsFromControls(), &composeError);
     WriteFile(path, file, composeError);

@@ -17,11 +17,11 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 579);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {Str::SmtpMode, Str::GprsStatus, Str::EmailNumberPerDay};
+constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::SmtpMode, Str::GprsStatus, Str::EmailNumberPerDay};
 
 // Three group boxes below each other, each two rows of text fields high.
 // The first row keeps clear of the title, which stands above the frame.
-constexpr FieldGrid kGroupGrid = {28, 32};
+constexpr SendingSetupForm::FieldGrid kGroupGrid = {28, 32};
 constexpr int kFieldGroupHeight = 92;
 constexpr int kFieldGroupPitch = 100;
 
@@ -46,8 +46,8 @@ TSMTPSetupForm::TSMTPSetupForm(QWidget *parent)
 // Created top to bottom and left to right, which is also the keyboard order.
 void TSMTPSetupForm::CreateControls()
 {
-    GroupBox_SMTP = MakeOuterGroupBox(this, "GroupBox_SMTP");
-    m_sending = MakeSendingControls(GroupBox_SMTP);
+    GroupBox_SMTP = MakeOuterGroupBox("GroupBox_SMTP");
+    MakeSendingControls(GroupBox_SMTP);
 
     GroupBox_GprsSetting = MakeGroupBox(GroupBox_SMTP, "GroupBox_GprsSetting", FieldGroupRect(0));
     std::tie(Label_APN, Edit_APN) = MakeTextField(GroupBox_GprsSetting, "Label_APN", "Edit_APN", kGroupGrid, 0, 0);
@@ -74,7 +74,7 @@ void TSMTPSetupForm::CreateControls()
                                                                 "Edit_Email" + n, kGroupGrid, i % 2, i / 2);
     }
 
-    m_saveRow = MakeSaveRow(GroupBox_SMTP);
+    MakeSaveRow(GroupBox_SMTP);
 }
 
 void TSMTPSetupForm::ApplyTexts()
@@ -83,7 +83,7 @@ void TSMTPSetupForm::ApplyTexts()
     const auto text = [language](Str number) { return CatalogueText(language, number); };
     setWindowTitle(text(Str::SmtpSetup));
     GroupBox_SMTP->setTitle(text(Str::Gprs));
-    ApplySendingTexts(m_sending, kCaptions, language);
+    ApplySendingTexts(kCaptions);
     GroupBox_GprsSetting->setTitle(text(Str::SmtpSetup));
     Label_APN->setText(text(Str::Apn));
     Label_Account->setText(text(Str::Account));
@@ -95,8 +95,7 @@ void TSMTPSetupForm::ApplyTexts()
     Label_SenderPassword->setText(text(Str::Password));
     GroupBox_Recipients->setTitle(text(Str::Recipients));
     for (int i = 0; i < 4; ++i)
-        Label_Email[i]->setText(NumberedCaption(language, Str::Email, i + 1));
-    ApplySaveRowTexts(m_saveRow, language);
+        Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
 }
 
 // Either way the typed GPRS texts and recipients are lost. The server, port and sender
@@ -104,7 +103,7 @@ void TSMTPSetupForm::ApplyTexts()
 // Auto mode starts again at the first country with its operators and its preset.
 void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::EmailCatalogue().CountryNames()), g_languageIndex);
+    ShowOperatorLists(mode, FromCore(mms::EmailCatalogue().CountryNames()));
     ResetTextFields(GprsFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -116,7 +115,7 @@ void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 void TSMTPSetupForm::ApplySmtpPreset()
 {
     const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(mms::MakeOperatorKey(
-        ToCore(m_sending.ComboBox_Country->currentText()), ToCore(m_sending.ComboBox_Operator->currentText())));
+        CountryText(), OperatorText()));
     if (!preset)
         return;
     Edit_SmtpServer->setText(QString::fromLatin1(preset->server));
@@ -141,10 +140,10 @@ QList<QLineEdit *> TSMTPSetupForm::RecipientFields() const
 mms::EmailSettings TSMTPSetupForm::SettingsFromControls() const
 {
     mms::EmailSettings s;
-    s.Mode = ModeFromControls(m_sending);
-    s.Header = HeaderFromControls(m_sending);
-    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
-    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Mode = ModeFromControls();
+    s.Header = HeaderFromControls();
+    s.Country = CountryText();
+    s.Operator = OperatorText();
     s.Apn = ToCore(Edit_APN->text());
     s.Account = ToCore(Edit_Account->text());
     s.Password = ToCore(Edit_AccountPassword->text());
@@ -162,15 +161,15 @@ mms::EmailSettings TSMTPSetupForm::SettingsFromControls() const
 void TSMTPSetupForm::FormShow()
 {
     ApplyTexts();
-    SelectSendingDefaults(m_sending);
-    ApplyDailyReportRule(m_sending);
+    SelectSendingDefaults();
+    ApplyDailyReportRule();
     ResetTextFields(SenderFields(), true);
     ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TSMTPSetupForm::ComboBox_CountryChange()
 {
-    if (RebuildOperatorList(mms::EmailCatalogue(), m_sending))
+    if (RebuildOperatorList(mms::EmailCatalogue()))
         ApplySmtpPreset();
 }
 
@@ -182,7 +181,7 @@ void TSMTPSetupForm::ComboBox_OperatorChange()
 void TSMTPSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
-    FillEmptyNumber(m_sending);
+    FillEmptyNumber();
     std::string composeError;
     const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(SettingsFromControls(), &composeError);
     WriteFile(path, file, composeError);
