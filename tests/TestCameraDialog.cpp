@@ -8,6 +8,7 @@
 #include "ui/TMMSMainForm.h"
 #include "ui/TSystemSetupForm.h"
 
+#include "settings/CameraFields.h"
 #include "settings/CameraSettings.h"
 
 #include <QFile>
@@ -64,6 +65,7 @@ private slots:
     void showFillsTheListsAndSelects_data();
     void showFillsTheListsAndSelects();
     void captionsComeFromTheCatalogue();
+    void simpleSettingsAgreeWithTheCore();
     void reshowStartsAgain();
     void defaultResetsTheClock();
     void dateOrderCapturesTheClockAnew_data();
@@ -165,6 +167,32 @@ void TestCameraDialog::captionsComeFromTheCatalogue()
         QCOMPARE(Find<QPushButton>(Dialog(), name)->text(), text);
     QCOMPARE(Dialog()->windowTitle(), QStringLiteral("Camera Setup"));
     QVERIFY(!Find<QWidget>(Dialog(), "Panel_CyclingSave")->isVisible());
+}
+
+// Each simple list offers as many entries as the core's description of its setting,
+// and its position is the byte of that setting in the file.
+void TestCameraDialog::simpleSettingsAgreeWithTheCore()
+{
+    const auto coreCount = [](uint8_t mms::CameraSettings::*member) {
+        if (member == &mms::CameraSettings::ImageBurst)
+            return mms::kImageBurstMax;
+        for (const mms::CameraChoiceField &field : mms::CameraChoiceFields()) {
+            if (field.member == member)
+                return int(field.choices.size());
+        }
+        return -1;
+    };
+    for (const CameraSimpleSetting &setting : CameraSimpleSettings()) {
+        QComboBox *list = List(setting.BoxName);
+        QCOMPARE(list->count(), coreCount(setting.Member));
+        Pick(list, list->count() - 1);
+    }
+    QTemporaryDir folder;
+    const QString path = SaveInto(folder);
+    Click(Dialog(), "Button_Generate");
+    mms::CameraSettings written = mms::DecodeCameraSetupFile(ToBytes(ReadFile(path))).record;
+    for (const CameraSimpleSetting &setting : CameraSimpleSettings())
+        QVERIFY2(written.*setting.Member == List(setting.BoxName)->count() - 1, setting.BoxName);
 }
 
 void TestCameraDialog::reshowStartsAgain()

@@ -120,9 +120,9 @@ constexpr QRect kButtonGenerate(QPoint(kMargin, kButtonsTop), kButtonSize);
 constexpr QRect kButtonDefault(QPoint(229, kButtonsTop), kButtonSize);
 constexpr QRect kButtonExit(QPoint(448, kButtonsTop), kButtonSize);
 
-// Positions in the on/off lists (Beep aside, which lists Off first and is no switch).
-constexpr int kOnPosition = 0;
+// The Off position of the switches (Beep aside, which lists Off first and is no switch).
 constexpr int kOffPosition = 1;
+// Positions in the date-order list.
 constexpr int kDateOrderYmd = 0;
 constexpr int kDateOrderDmy = 1;
 
@@ -168,6 +168,33 @@ QString ClockText(const QDateTime &clock, int dateOrder)
 
 } // namespace
 
+const std::vector<CameraSimpleSetting> &CameraSimpleSettings()
+{
+    using S = mms::CameraSettings;
+    static const std::vector<CameraSimpleSetting> settings = {
+        {"Panel_Mode", "Label_Mode", "ComboBox_Mode", Str::Mode, {Str::Camera, Str::Video, Str::CameraPlusVideo},
+         &S::Mode},
+        {"Panel_PhotoSize", "Label_PhotoSize", "ComboBox_PhotoSize", Str::PhotoSize,
+         {Str::Photo12MP, Str::Photo8MP, Str::Photo5MP}, &S::PhotoSize},
+        {"Panel_VideoSize", "Label_VideoSize", "ComboBox_VideoSize", Str::VideoSize,
+         {Str::Video1080P, Str::Video720P, "VGA"}, &S::VideoSize},
+        {"Panel_ImageBurst", "Label_ImageBurst", "ComboBox_ImageBurst", Str::ImageBurst,
+         {Str::Burst1Photo, Str::Burst2Photo, Str::Burst3Photo, Str::Burst4Photo, Str::Burst5Photo}, &S::ImageBurst},
+        {"Panel_VideoLength", "Label_VideoLength", "ComboBox_VideoLength", Str::VideoLength,
+         {Str::Length10s, "20s", Str::Length30s, Str::Length60s}, &S::VideoLength},
+        // The one on/off list with Off first.
+        {"Panel_Beep", "Label_Beep", "ComboBox_Beep", Str::Beep, {Str::Off, Str::On}, &S::Beep},
+        {"Panel_SenseLevel", "Label_SenseLevel", "ComboBox_SenseLevel", Str::SenseLevel,
+         {Str::Low, Str::Medium, Str::High}, &S::SenseLevel},
+        {"Panel_Tv", "Label_TV", "ComboBox_TV", Str::TV, {Str::NTSC, Str::PAL}, &S::TV},
+        {"Panel_TimeStamp", "Label_TimeStamp", "ComboBox_TimeStamp", Str::TimeStamp, {Str::On, Str::Off},
+         &S::TimeStamp},
+        {"Panel_CyclingSave", "Label_CyclingSave", "ComboBox_CyclingSave", Str::CyclingSave, {Str::On, Str::Off},
+         &S::CyclingSave, true},
+    };
+    return settings;
+}
+
 TSystemSetupForm::TSystemSetupForm(QWidget *parent)
     : SettingsDialog({SaveLocationTarget::Camera, GenerationResult::CameraGenerated, GenerationResult::CameraFailed},
                      parent)
@@ -182,34 +209,20 @@ TSystemSetupForm::TSystemSetupForm(QWidget *parent)
 // Created top to bottom and left to right, which is also the keyboard order.
 void TSystemSetupForm::CreateControls()
 {
-    std::tie(Panel_Mode, Label_Mode, ComboBox_Mode) = MakeSetting(
-        this, PanelRect(0, Column::Left), kChoiceWidth, "Panel_Mode", "Label_Mode", "ComboBox_Mode");
-    std::tie(Panel_PhotoSize, Label_PhotoSize, ComboBox_PhotoSize) = MakeSetting(
-        this, PanelRect(0, Column::Right), kChoiceWidth, "Panel_PhotoSize", "Label_PhotoSize", "ComboBox_PhotoSize");
-    std::tie(Panel_VideoSize, Label_VideoSize, ComboBox_VideoSize) = MakeSetting(
-        this, PanelRect(1, Column::Left), kChoiceWidth, "Panel_VideoSize", "Label_VideoSize", "ComboBox_VideoSize");
-    std::tie(Panel_ImageBurst, Label_ImageBurst, ComboBox_ImageBurst) = MakeSetting(
-        this, PanelRect(1, Column::Right), kChoiceWidth, "Panel_ImageBurst", "Label_ImageBurst", "ComboBox_ImageBurst");
-    std::tie(Panel_VideoLength, Label_VideoLength, ComboBox_VideoLength) =
-        MakeSetting(this, PanelRect(2, Column::Left), kChoiceWidth, "Panel_VideoLength", "Label_VideoLength",
-                    "ComboBox_VideoLength");
-    std::tie(Panel_Beep, Label_Beep, ComboBox_Beep) = MakeSetting(
-        this, PanelRect(2, Column::Right), kChoiceWidth, "Panel_Beep", "Label_Beep", "ComboBox_Beep");
-    std::tie(Panel_SenseLevel, Label_SenseLevel, ComboBox_SenseLevel) = MakeSetting(
-        this, PanelRect(3, Column::Left), kChoiceWidth, "Panel_SenseLevel", "Label_SenseLevel", "ComboBox_SenseLevel");
-    std::tie(Panel_Tv, Label_TV, ComboBox_TV) =
-        MakeSetting(this, PanelRect(3, Column::Right), kChoiceWidth, "Panel_Tv", "Label_TV", "ComboBox_TV");
-    std::tie(Panel_TimeStamp, Label_TimeStamp, ComboBox_TimeStamp) = MakeSetting(
-        this, PanelRect(4, Column::Left), kChoiceWidth, "Panel_TimeStamp", "Label_TimeStamp", "ComboBox_TimeStamp");
-    // The camera's cycling save is not offered: its panel is never shown, so the file
-    // always carries Off.
-    std::tie(Panel_CyclingSave, Label_CyclingSave, ComboBox_CyclingSave) =
-        MakeSetting(this, PanelRect(4, Column::Right), kChoiceWidth, "Panel_CyclingSave", "Label_CyclingSave",
-                    "ComboBox_CyclingSave");
-    Panel_CyclingSave->hide();
+    const std::vector<CameraSimpleSetting> &simple = CameraSimpleSettings();
+    for (size_t i = 0; i < simple.size(); ++i) {
+        const CameraSimpleSetting &setting = simple[i];
+        SettingControls controls;
+        std::tie(controls.Panel, controls.Label, controls.Box) =
+            MakeSetting(this, PanelRect(int(i / 2), i % 2 ? Column::Right : Column::Left), kChoiceWidth,
+                        setting.PanelName, setting.LabelName, setting.BoxName);
+        controls.Panel->setVisible(!setting.Hidden);
+        m_simpleSettings.push_back(controls);
+    }
+    const int firstFullRow = int(simple.size() + 1) / 2;
 
     std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) =
-        MakeSetting(this, PanelRect(5, Column::Full), kSwitchWidth, "Panel_SetClock", "Label_SetClock",
+        MakeSetting(this, PanelRect(firstFullRow + 0, Column::Full), kSwitchWidth, "Panel_SetClock", "Label_SetClock",
                     "ComboBox_SetClock_DateFormat");
     Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock", kEditSetClock);
     Edit_SetClock->setReadOnly(true);
@@ -221,7 +234,7 @@ void TSystemSetupForm::CreateControls()
     Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime", kButtonGetTime);
 
     std::tie(Panel_Interval, Label_Interval_OnOff, ComboBox_Interval_OnOff) =
-        MakeSetting(this, PanelRect(6, Column::Full), kSwitchWidth, "Panel_Interval", "Label_Interval_OnOff",
+        MakeSetting(this, PanelRect(firstFullRow + 1, Column::Full), kSwitchWidth, "Panel_Interval", "Label_Interval_OnOff",
                     "ComboBox_Interval_OnOff");
     Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute", SubLabelRect(0));
     ComboBox_Interval_Minute = MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute", SubBoxRect(0));
@@ -229,7 +242,7 @@ void TSystemSetupForm::CreateControls()
     ComboBox_Interval_Second = MakeComboBox(Panel_Interval, "ComboBox_Interval_Second", SubBoxRect(1));
 
     std::tie(Panel_TimeLapse, Label_TimeLapse_OnOff, ComboBox_TimeLapse_OnOff) =
-        MakeSetting(this, PanelRect(7, Column::Full), kSwitchWidth, "Panel_TimeLapse", "Label_TimeLapse_OnOff",
+        MakeSetting(this, PanelRect(firstFullRow + 2, Column::Full), kSwitchWidth, "Panel_TimeLapse", "Label_TimeLapse_OnOff",
                     "ComboBox_TimeLapse_OnOff");
     Label_TimeLapse_Hour = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Hour", SubLabelRect(0));
     ComboBox_TimeLapse_Hour = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour", SubBoxRect(0));
@@ -237,7 +250,7 @@ void TSystemSetupForm::CreateControls()
     ComboBox_TimeLapse_Minute = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute", SubBoxRect(1));
 
     std::tie(Panel_SerialNo, Label_SerialNo_OnOff, ComboBox_SerialNo_OnOff) =
-        MakeSetting(this, PanelRect(8, Column::Full), kSwitchWidth, "Panel_SerialNo", "Label_SerialNo_OnOff",
+        MakeSetting(this, PanelRect(firstFullRow + 3, Column::Full), kSwitchWidth, "Panel_SerialNo", "Label_SerialNo_OnOff",
                     "ComboBox_SerialNo_OnOff");
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "ComboBox_SerialNo_Char" + QByteArray::number(i + 1);
@@ -246,7 +259,7 @@ void TSystemSetupForm::CreateControls()
     }
 
     std::tie(Panel_Timer, Label_Timer_OnOff, ComboBox_Timer_OnOff) =
-        MakeSetting(this, PanelRect(9, Column::Full, kTimerPanelHeight), kSwitchWidth, "Panel_Timer",
+        MakeSetting(this, PanelRect(firstFullRow + 4, Column::Full, kTimerPanelHeight), kSwitchWidth, "Panel_Timer",
                     "Label_Timer_OnOff", "ComboBox_Timer_OnOff");
     CreateTimerControls(Panel_Timer);
 
@@ -321,35 +334,44 @@ bool TSystemSetupForm::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-QList<TSystemSetupForm::ShowPosition> TSystemSetupForm::ShowPositions() const
+QList<TSystemSetupForm::BoxField> TSystemSetupForm::BoxFields() const
 {
-    QList<ShowPosition> positions = {
-        {ComboBox_Mode, 0},
-        {ComboBox_PhotoSize, 0},
-        {ComboBox_VideoSize, 0},
-        {ComboBox_ImageBurst, 0},
-        {ComboBox_VideoLength, 0},
-        {ComboBox_Beep, 1}, // On
-        {ComboBox_SenseLevel, 1},
-        {ComboBox_TV, 1},
-        {ComboBox_TimeStamp, kOnPosition},
-        {ComboBox_CyclingSave, kOffPosition},
-        {ComboBox_SetClock_DateFormat, kDateOrderDmy},
-        {ComboBox_Interval_OnOff, kOffPosition},
-        {ComboBox_Interval_Minute, 0},
-        {ComboBox_Interval_Second, 0},
-        {ComboBox_TimeLapse_OnOff, kOffPosition},
-        {ComboBox_TimeLapse_Hour, 0},
-        {ComboBox_TimeLapse_Minute, 0},
-        {ComboBox_SerialNo_OnOff, kOnPosition},
-        {ComboBox_Timer_OnOff, kOffPosition},
-    };
-    const mms::CameraSettings defaults;
+    using S = mms::CameraSettings;
+    const auto member = [](uint8_t S::*field) { return [field](S &s) -> uint8_t & { return s.*field; }; };
+    QList<BoxField> fields;
+    for (size_t i = 0; i < m_simpleSettings.size(); ++i)
+        fields.append({m_simpleSettings[i].Box, member(CameraSimpleSettings()[i].Member)});
+    fields.append({
+        {ComboBox_SetClock_DateFormat, member(&S::DateFormat)},
+        {ComboBox_Interval_OnOff, member(&S::IntervalOnOff)},
+        {ComboBox_Interval_Minute, member(&S::IntervalMinute)},
+        {ComboBox_Interval_Second, member(&S::IntervalSecond)},
+        {ComboBox_TimeLapse_OnOff, member(&S::TimeLapseOnOff)},
+        {ComboBox_TimeLapse_Hour, member(&S::TimeLapseHour)},
+        {ComboBox_TimeLapse_Minute, member(&S::TimeLapseMinute)},
+        {ComboBox_SerialNo_OnOff, member(&S::SerialNoOnOff)},
+        {ComboBox_Timer_OnOff, member(&S::TimerOnOff)},
+    });
     for (int i = 0; i < 4; ++i)
-        positions.append({ComboBox_SerialNo_Char[i], defaults.SerialNoChar[i]}); // T, E, S, T
-    for (QComboBox *box : TimerPeriodBoxList())
-        positions.append({box, 0});
-    return positions;
+        fields.append({ComboBox_SerialNo_Char[i], [i](S &s) -> uint8_t & { return s.SerialNoChar[i]; }});
+    for (int i = 0; i < 4; ++i) {
+        const TimerPeriodBoxes &boxes = ComboBox_Timer[i];
+        fields.append({
+            {boxes.StartHour, [i](S &s) -> uint8_t & { return s.Timer[i].StartHour; }},
+            {boxes.StartMinute, [i](S &s) -> uint8_t & { return s.Timer[i].StartMinute; }},
+            {boxes.EndHour, [i](S &s) -> uint8_t & { return s.Timer[i].EndHour; }},
+            {boxes.EndMinute, [i](S &s) -> uint8_t & { return s.Timer[i].EndMinute; }},
+        });
+    }
+    return fields;
+}
+
+// The positions every show and Default select are those of a record's defaults.
+void TSystemSetupForm::SelectDefaultPositions()
+{
+    mms::CameraSettings defaults;
+    for (const BoxField &box : BoxFields())
+        box.Box->setCurrentIndex(box.Field(defaults));
 }
 
 QList<QComboBox *> TSystemSetupForm::SerialNoCharBoxes() const
@@ -372,26 +394,14 @@ void TSystemSetupForm::ApplyCameraSetupTexts()
     const QStringList onOff = {text(Str::On), text(Str::Off)};
 
     setWindowTitle(text(Str::CameraSetup));
-    Label_Mode->setText(text(Str::Mode));
-    FillList(ComboBox_Mode, {text(Str::Camera), text(Str::Video), text(Str::CameraPlusVideo)});
-    Label_PhotoSize->setText(text(Str::PhotoSize));
-    FillList(ComboBox_PhotoSize, {text(Str::Photo12MP), text(Str::Photo8MP), text(Str::Photo5MP)});
-    Label_VideoSize->setText(text(Str::VideoSize));
-    FillList(ComboBox_VideoSize, {text(Str::Video1080P), text(Str::Video720P), QStringLiteral("VGA")});
-    Label_ImageBurst->setText(text(Str::ImageBurst));
-    FillList(ComboBox_ImageBurst, {text(Str::Burst1Photo), text(Str::Burst2Photo), text(Str::Burst3Photo), text(Str::Burst4Photo), text(Str::Burst5Photo)});
-    Label_VideoLength->setText(text(Str::VideoLength));
-    FillList(ComboBox_VideoLength, {text(Str::Length10s), QStringLiteral("20s"), text(Str::Length30s), text(Str::Length60s)});
-    Label_Beep->setText(text(Str::Beep));
-    FillList(ComboBox_Beep, {text(Str::Off), text(Str::On)}); // the one on/off list with Off first
-    Label_SenseLevel->setText(text(Str::SenseLevel));
-    FillList(ComboBox_SenseLevel, {text(Str::Low), text(Str::Medium), text(Str::High)});
-    Label_TV->setText(text(Str::TV));
-    FillList(ComboBox_TV, {text(Str::NTSC), text(Str::PAL)});
-    Label_TimeStamp->setText(text(Str::TimeStamp));
-    FillList(ComboBox_TimeStamp, onOff);
-    Label_CyclingSave->setText(text(Str::CyclingSave));
-    FillList(ComboBox_CyclingSave, onOff);
+    for (size_t i = 0; i < m_simpleSettings.size(); ++i) {
+        const CameraSimpleSetting &setting = CameraSimpleSettings()[i];
+        m_simpleSettings[i].Label->setText(text(setting.Caption));
+        QStringList items;
+        for (const CameraListItem &item : setting.Items)
+            items += item.Fixed ? QString::fromLatin1(item.Fixed) : text(item.Number);
+        FillList(m_simpleSettings[i].Box, items);
+    }
 
     Label_SetClock->setText(text(Str::SetClock));
     FillList(ComboBox_SetClock_DateFormat, {QStringLiteral("Y/M/D"), QStringLiteral("D/M/Y"), QStringLiteral("M/D/Y")});
@@ -436,15 +446,13 @@ void TSystemSetupForm::ApplyCameraSetupTexts()
     Button_Default->setText(text(Str::Default));
     Button_Exit->setText(text(Str::Exit));
 
-    for (const ShowPosition &show : ShowPositions())
-        show.Box->setCurrentIndex(show.Position);
+    SelectDefaultPositions();
     update();
 }
 
 void TSystemSetupForm::ApplyCameraSetupDefaults()
 {
-    for (const ShowPosition &show : ShowPositions())
-        show.Box->setCurrentIndex(show.Position);
+    SelectDefaultPositions();
     ResetCameraClock();
     update();
 }
@@ -494,35 +502,11 @@ void TSystemSetupForm::ApplyAllEnablingRules()
 
 mms::CameraSettings TSystemSetupForm::SettingsFromControls() const
 {
-    const auto at = [](const QComboBox *box) { return uint8_t(box->currentIndex()); };
     mms::CameraSettings s;
-    s.Mode = at(ComboBox_Mode);
-    s.PhotoSize = at(ComboBox_PhotoSize);
-    s.VideoSize = at(ComboBox_VideoSize);
-    s.ImageBurst = at(ComboBox_ImageBurst);
-    s.VideoLength = at(ComboBox_VideoLength);
-    s.Beep = at(ComboBox_Beep);
-    s.SenseLevel = at(ComboBox_SenseLevel);
-    s.TV = at(ComboBox_TV);
-    s.TimeStamp = at(ComboBox_TimeStamp);
-    s.CyclingSave = at(ComboBox_CyclingSave);
-    s.DateFormat = at(ComboBox_SetClock_DateFormat);
+    for (const BoxField &box : BoxFields())
+        box.Field(s) = uint8_t(box.Box->currentIndex());
     // The clock captured at show, Get Time, date order or Default, not the time now.
     mms::SetCameraClock(s, CalendarTime(m_capturedClock));
-    s.IntervalOnOff = at(ComboBox_Interval_OnOff);
-    s.IntervalMinute = at(ComboBox_Interval_Minute);
-    s.IntervalSecond = at(ComboBox_Interval_Second);
-    s.TimeLapseOnOff = at(ComboBox_TimeLapse_OnOff);
-    s.TimeLapseHour = at(ComboBox_TimeLapse_Hour);
-    s.TimeLapseMinute = at(ComboBox_TimeLapse_Minute);
-    s.SerialNoOnOff = at(ComboBox_SerialNo_OnOff);
-    for (int i = 0; i < 4; ++i)
-        s.SerialNoChar[i] = at(ComboBox_SerialNo_Char[i]);
-    s.TimerOnOff = at(ComboBox_Timer_OnOff);
-    for (int i = 0; i < 4; ++i) {
-        const TimerPeriodBoxes &boxes = ComboBox_Timer[i];
-        s.Timer[i] = {at(boxes.StartHour), at(boxes.StartMinute), at(boxes.EndHour), at(boxes.EndMinute)};
-    }
     return s;
 }
 
