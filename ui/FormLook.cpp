@@ -132,6 +132,17 @@ void CentreOver(QWidget *window, const QWidget *area)
     window->move(area->frameGeometry().center() - window->rect().center());
 }
 
+void TakeFocus(QWidget *window)
+{
+    window->activateWindow();
+    for (QWidget *next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(window)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void BringUp(QWidget *window)
 {
     if (!window->isVisible()) {
@@ -144,6 +155,22 @@ void BringUp(QWidget *window)
 }
 
 namespace {
+
+class FormButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 // A control of the given kind with its name, which tests find it by, and its place.
 template <typename Control>
@@ -180,7 +207,8 @@ QLineEdit *MakeEdit(QWidget *parent, const char *name, QRect geometry)
 
 QPushButton *MakeButton(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *button = MakeNamed<QPushButton>(parent, name, geometry);
+    auto *button = MakeNamed<FormButton>(parent, name, geometry);
+    // No button is the dialog's default: Enter in a text field must not press Generate.
     button->setAutoDefault(false);
     return button;
 }
@@ -196,6 +224,18 @@ QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     return panel;
+}
+
+void NameForScreenReaders(QWidget *control, const QString &name)
+{
+    if (qobject_cast<QComboBox *>(control)) {
+        auto *label = new QLabel(name, control->parentWidget());
+        label->setObjectName(control->objectName() + QStringLiteral("_Name"));
+        label->setBuddy(control);
+        label->hide();
+    } else {
+        control->setAccessibleName(name);
+    }
 }
 
 void SetBoxEnabled(QWidget *box, bool enabled)

@@ -54,6 +54,10 @@ void CentreOnScreen(QWidget *window);
 void CentreOver(QWidget *window, const QWidget *area);
 // Shows a window without waiting; one that is already visible only comes to the front.
 void BringUp(QWidget *window);
+// Activates a window that has just been shown and gives the keyboard focus to its
+// first control in keyboard order, so that typing reaches it even where no window
+// manager hands out the focus.
+void TakeFocus(QWidget *window);
 
 // Controls at a fixed place in `parent`, named with the control names the rest of
 // the program (and the tests) look them up by.
@@ -61,10 +65,17 @@ QLabel *MakeLabel(QWidget *parent, const char *name, QRect geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QComboBox *MakeComboBox(QWidget *parent, const char *name, QRect geometry);
 QLineEdit *MakeEdit(QWidget *parent, const char *name, QRect geometry);
+// Enter or Return on a focused button presses it, as Space does; Enter elsewhere in a
+// dialog presses nothing.
 QPushButton *MakeButton(QWidget *parent, const char *name, QRect geometry);
 QGroupBox *MakeGroupBox(QWidget *parent, const char *name, QRect geometry);
 // A panel with a lowered inner and outer bevel.
 QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry);
+
+// Names a control for screen readers where no label stands beside it. A drop-down list
+// is read by its current text and ignores an accessible name, so it gets a label that
+// is never shown as its buddy; anything else takes the name itself.
+void NameForScreenReaders(QWidget *control, const QString &name);
 
 // Enables or disables a drop-down list or edit field and draws it in the matching colour.
 void SetBoxEnabled(QWidget *box, bool enabled);

@@ -134,7 +134,7 @@ bool SendingSetupForm::eventFilter(QObject *watched, QEvent *event)
         if (discard)
             return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return SettingsDialog::eventFilter(watched, event);
 }
 
 void SendingSetupForm::FormCreate()
@@ -206,6 +206,15 @@ void SendingSetupForm::MakeSendingControls(QGroupBox *groupBox)
     c.ComboBox_Country = MakeComboBox(c.Panel_Country, "ComboBox_Country", kCountryBox);
     c.Label_Operator = MakeLabel(c.Panel_Country, "Label_Operator", kOperatorLabel);
     c.ComboBox_Operator = MakeComboBox(c.Panel_Country, "ComboBox_Operator", kOperatorBox);
+
+    // Each caption names the control beside it for screen readers.
+    c.Label_MMSMode->setBuddy(c.ComboBox_MMSMode);
+    c.Label_MMSStatus->setBuddy(c.ComboBox_MMSStatus);
+    c.Label_MMSNumberPerDay->setBuddy(c.Edit_MMSNumberPerDay);
+    c.Label_DailyReport_OnOff->setBuddy(c.ComboBox_DailyReport_OnOff);
+    c.Label_DailyReport_Hour->setBuddy(c.ComboBox_DailyReport_Hour);
+    c.Label_Country->setBuddy(c.ComboBox_Country);
+    c.Label_Operator->setBuddy(c.ComboBox_Operator);
 }
 
 void SendingSetupForm::MakeSaveRow(QGroupBox *groupBox)
@@ -215,6 +224,7 @@ void SendingSetupForm::MakeSaveRow(QGroupBox *groupBox)
     c.Button_Select = MakeButton(groupBox, "Button_Select", {QPoint(kPanelLeft, top + 2), kSelectSize});
     c.Edit_SavePath = MakeEdit(groupBox, "Edit_SavePath", {kSavePathLeft, top + 4, kSavePathWidth, kBoxHeight});
     c.Edit_SavePath->setReadOnly(true);
+    NameForScreenReaders(c.Edit_SavePath, QStringLiteral("Save folder"));
     PaintBoxGrey(c.Edit_SavePath);
     c.Button_Generate = MakeButton(groupBox, "Button_Generate", {QPoint(kGenerateLeft, top), kButtonSize});
     c.Button_Exit = MakeButton(groupBox, "Button_Exit", {QPoint(kExitLeft, top), kButtonSize});
@@ -230,6 +240,7 @@ std::pair<QLabel *, QLineEdit *> SendingSetupForm::MakeTextField(QWidget *parent
                               {left, top + (kTextFieldHeight - kLabelHeight) / 2, kFieldCaptionWidth, kLabelHeight});
     QLineEdit *edit =
         MakeEdit(parent, editName.constData(), {left + kFieldCaptionWidth + 4, top, kFieldWidth, kTextFieldHeight});
+    label->setBuddy(edit);
     edit->setMaxLength(int(mms::kMaxTextLength));
     edit->setValidator(new WritableTextValidator(edit));
     return {label, edit};
@@ -251,6 +262,7 @@ void SendingSetupForm::ApplySendingTexts(SendingCaptions captions)
     FillList(c.ComboBox_MMSStatus, {text(Str::Off), text(Str::Status800x600), text(Str::StatusVga), text(Str::StatusSms)});
     c.Label_MMSNumberPerDay->setText(text(captions.NumberPerDay));
     c.Label_MMSNumberPerDay_Note_0_Unlimited->setText(text(Str::NoteZeroUnlimited));
+    c.Edit_MMSNumberPerDay->setAccessibleDescription(text(Str::NoteZeroUnlimited));
     c.Label_DailyReport_OnOff->setText(text(Str::DailyReport));
     FillList(c.ComboBox_DailyReport_OnOff, {text(Str::On), text(Str::Off)});
     c.Label_DailyReport_Hour->setText(text(Str::Hour));

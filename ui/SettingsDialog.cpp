@@ -2,10 +2,11 @@
 
 #include "settings/FileAccess.h"
 #include "ui/CoreText.h"
+#include "ui/FormLook.h"
 
 #include <QShowEvent>
 
-SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QWidget(parent), m_outcomes(outcomes) {}
+SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QDialog(parent), m_outcomes(outcomes) {}
 
 void SettingsDialog::showEvent(QShowEvent *event)
 {
@@ -13,13 +14,15 @@ void SettingsDialog::showEvent(QShowEvent *event)
     // opening it.
     if (!event->spontaneous())
         FormShow();
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
 }
 
-void SettingsDialog::closeEvent(QCloseEvent *event)
+void SettingsDialog::done(int result)
 {
+    QDialog::done(result);
     FormClose();
-    QWidget::closeEvent(event);
 }
 
 void SettingsDialog::FormClose()

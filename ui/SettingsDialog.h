@@ -3,7 +3,7 @@
 #include "settings/Bytes.h"
 #include "ui/SharedValues.h"
 
-#include <QWidget>
+#include <QDialog>
 
 #include <optional>
 #include <string>
@@ -11,9 +11,10 @@
 class QLineEdit;
 
 // What the three settings dialogs share as windows: the main window opens one at a
-// time; every show the program makes runs the dialog's FormShow, and closing it, by
-// Exit or by the close box, reports closed() so that the main window comes back.
-class SettingsDialog : public QWidget {
+// time, without waiting (modeless); every show the program makes runs the dialog's
+// FormShow, and closing it, by Exit, Escape or the close box, reports closed() so
+// that the main window comes back. Being a dialog makes it one for screen readers too.
+class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // The save folder, which the save-location dialog fills.
@@ -49,7 +50,8 @@ protected:
     void FinishGeneration(bool written, const QString &failureReason);
 
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    // Every way of closing ends here: Exit and the close box through reject(), Escape too.
+    void done(int result) override;
 
 private:
     Outcomes m_outcomes;

@@ -4,6 +4,8 @@
 
 #include "ui/CoreText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -41,10 +43,21 @@ std::optional<Str> Message(GenerationResult generationResult)
     return std::nullopt;
 }
 
+// To assistive technology the dialog is an alert, announced as it appears, whose
+// description is its message.
+QAccessibleInterface *ResultAlertFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TForm_SaveParamsResult") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
 } // namespace
 
-TForm_SaveParamsResult::TForm_SaveParamsResult(QWidget *parent) : QWidget(parent)
+TForm_SaveParamsResult::TForm_SaveParamsResult(QWidget *parent) : QDialog(parent)
 {
+    static const bool alertInstalled = (QAccessible::installFactory(ResultAlertFactory), true);
+    Q_UNUSED(alertInstalled);
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     connect(Button_Exit, &QPushButton::clicked, this, &TForm_SaveParamsResult::Button_ExitClick);
@@ -58,6 +71,10 @@ void TForm_SaveParamsResult::CreateControls()
     Label_FailureReason->setFont(FormFont(kReasonFontPixels));
     Label_FailureReason->setWordWrap(true);
     Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
+    // The window has no title; screen readers still need to say what it is for.
+    setAccessibleName(QStringLiteral("Generate result"));
+    // The reason belongs to the message: the message labels it.
+    Label_SaveParamsResult->setBuddy(Label_FailureReason);
 }
 
 void TForm_SaveParamsResult::showEvent(QShowEvent *event)
@@ -67,7 +84,12 @@ void TForm_SaveParamsResult::showEvent(QShowEvent *event)
             CentreOver(this, m_area);
         FormShow();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        TakeFocus(this);
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 // The message is chosen when the dialog becomes visible; a Generate while it is open
@@ -77,6 +99,8 @@ void TForm_SaveParamsResult::FormShow()
     const std::optional<Str> message = Message(m_result);
     Label_SaveParamsResult->setText(message ? CatalogueText(g_languageIndex, *message) : QString());
     Label_FailureReason->setText(m_failureReason);
+    setAccessibleDescription(m_failureReason.isEmpty() ? Label_SaveParamsResult->text()
+                                                       : Label_SaveParamsResult->text() + QLatin1Char('\n') + m_failureReason);
     Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
 }
 

@@ -3,14 +3,14 @@
 #include "ui/SharedValues.h"
 
 #include <QPointer>
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QPushButton;
 
 // The result dialog: one line saying whether the latest Generate wrote its file and,
 // after a failure, a second, smaller line with the reason the system gave.
-class TForm_SaveParamsResult : public QWidget {
+class TForm_SaveParamsResult : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_SaveParamsResult(QWidget *parent = nullptr);

@@ -133,7 +133,7 @@ QString FolderEntryText(const QString &path)
 
 } // namespace
 
-TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QWidget(parent)
+TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QDialog(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::Standard, true);
     CreateControls();
@@ -152,6 +152,10 @@ void TForm_SelectSavePath::CreateControls()
     DirectoryListBox_Mid->installEventFilter(this);
     Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
     Button_Cancel = MakeButton(this, "Button_Cancel", kButtonCancel);
+    // The window has no title; screen readers still need to say what it is for.
+    setAccessibleName(QStringLiteral("Choose the save folder"));
+    NameForScreenReaders(DriveComboBox_Mid, QStringLiteral("Drive"));
+    NameForScreenReaders(DirectoryListBox_Mid, QStringLiteral("Folders"));
 }
 
 void TForm_SelectSavePath::ConnectHandlers()
@@ -253,7 +257,9 @@ void TForm_SelectSavePath::showEvent(QShowEvent *event)
             CentreOver(this, m_area);
         FormShow();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
 }
 
 bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
@@ -261,7 +267,7 @@ bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
     if (watched == DirectoryListBox_Mid && event->type() == QEvent::KeyPress
         && DirectoryListBox_MidKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void TForm_SelectSavePath::Open(SaveLocationTarget caller, const QString &startFolder)

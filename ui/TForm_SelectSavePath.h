@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
+#include <QDialog>
 
 class QComboBox;
 class QKeyEvent;
@@ -16,7 +16,7 @@ class QPushButton;
 // The save-location dialog: a drive chooser and a folder list linked to it. OK reports
 // the open folder for the settings dialog whose Select opened this dialog. It never
 // blocks the dialog behind it.
-class TForm_SelectSavePath : public QWidget {
+class TForm_SelectSavePath : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_SelectSavePath(QWidget *parent = nullptr);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -52,6 +53,7 @@ void TMMSMainForm::CreateControls()
     Logo = MakeLabel(this, "Logo", kLogo);
     Logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     Logo->setScaledContents(true);
+    Logo->setAccessibleName(QStringLiteral("Logo"));
 
     Panel1 = MakePanel(this, "Panel1", kPanel1);
     Label_Select_Language = MakeLabel(Panel1, "Label_Select_Language", kLabelSelectLanguage);
@@ -59,6 +61,8 @@ void TMMSMainForm::CreateControls()
     SetBoxEnabled(ComboBox_Select_Language, false);
     Label_Camera_Model = MakeLabel(Panel1, "Label_Camera_Model", kLabelCameraModel);
     ComboBox_Camera_Model = MakeComboBox(Panel1, "ComboBox_Camera_Model", kComboBoxCameraModel);
+    Label_Select_Language->setBuddy(ComboBox_Select_Language);
+    Label_Camera_Model->setBuddy(ComboBox_Camera_Model);
 
     Panel2 = MakePanel(this, "Panel2", kPanel2);
     Button_Camera_Setup = MakeButton(Panel2, "Button_Camera_Setup", kButtonCameraSetup);
@@ -108,6 +112,13 @@ void TMMSMainForm::ApplyModelRule(int modelIndex)
     // no selection, enables both. Camera Setup is for every model.
     Button_MMS_Setup->setEnabled(modelIndex != kModelTK300);
     Button_Smtp_Setup->setEnabled(modelIndex != kModelTK300 && modelIndex != kModelTK300G);
+}
+
+void TMMSMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
 }
 
 void TMMSMainForm::closeEvent(QCloseEvent *event)

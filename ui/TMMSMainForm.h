@@ -25,6 +25,7 @@ signals:
     void smtpSetupRequested();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

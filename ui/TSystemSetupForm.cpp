@@ -132,7 +132,10 @@ std::tuple<QFrame *, QLabel *, QComboBox *> MakeSetting(QWidget *parent, QRect p
                                                         const char *boxName)
 {
     QFrame *panel = MakePanel(parent, panelName, panelRect);
-    return {panel, MakeLabel(panel, labelName, kCaption), MakeComboBox(panel, boxName, BoxRect(kBoxLeft, boxWidth))};
+    QLabel *label = MakeLabel(panel, labelName, kCaption);
+    QComboBox *box = MakeComboBox(panel, boxName, BoxRect(kBoxLeft, boxWidth));
+    label->setBuddy(box);
+    return {panel, label, box};
 }
 
 QStringList SerialCharacterItems()
@@ -225,12 +228,10 @@ void TSystemSetupForm::CreateControls()
         MakeSetting(this, PanelRect(firstFullRow + 0, Column::Full), kSwitchWidth, "Panel_SetClock", "Label_SetClock",
                     "ComboBox_SetClock_DateFormat");
     Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock", kEditSetClock);
+    // Read-only, not disabled: Tab reaches it and a screen reader reads the clock.
     Edit_SetClock->setReadOnly(true);
-    SetBoxEnabled(Edit_SetClock, false);
-    // Disabled only so that it takes no input: the clock itself must stay readable.
-    QPalette clockPalette = Edit_SetClock->palette();
-    clockPalette.setColor(QPalette::Disabled, QPalette::Text, clockPalette.color(QPalette::Active, QPalette::Text));
-    Edit_SetClock->setPalette(clockPalette);
+    NameForScreenReaders(Edit_SetClock, QStringLiteral("Camera clock"));
+    PaintBoxGrey(Edit_SetClock);
     Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime", kButtonGetTime);
 
     std::tie(Panel_Interval, Label_Interval_OnOff, ComboBox_Interval_OnOff) =
@@ -240,6 +241,8 @@ void TSystemSetupForm::CreateControls()
     ComboBox_Interval_Minute = MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute", SubBoxRect(0));
     Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second", SubLabelRect(1));
     ComboBox_Interval_Second = MakeComboBox(Panel_Interval, "ComboBox_Interval_Second", SubBoxRect(1));
+    Label_Interval_Minute->setBuddy(ComboBox_Interval_Minute);
+    Label_Interval_Second->setBuddy(ComboBox_Interval_Second);
 
     std::tie(Panel_TimeLapse, Label_TimeLapse_OnOff, ComboBox_TimeLapse_OnOff) =
         MakeSetting(this, PanelRect(firstFullRow + 2, Column::Full), kSwitchWidth, "Panel_TimeLapse", "Label_TimeLapse_OnOff",
@@ -248,6 +251,8 @@ void TSystemSetupForm::CreateControls()
     ComboBox_TimeLapse_Hour = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour", SubBoxRect(0));
     Label_TimeLapse_Minute = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Minute", SubLabelRect(1));
     ComboBox_TimeLapse_Minute = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute", SubBoxRect(1));
+    Label_TimeLapse_Hour->setBuddy(ComboBox_TimeLapse_Hour);
+    Label_TimeLapse_Minute->setBuddy(ComboBox_TimeLapse_Minute);
 
     std::tie(Panel_SerialNo, Label_SerialNo_OnOff, ComboBox_SerialNo_OnOff) =
         MakeSetting(this, PanelRect(firstFullRow + 3, Column::Full), kSwitchWidth, "Panel_SerialNo", "Label_SerialNo_OnOff",
@@ -256,6 +261,7 @@ void TSystemSetupForm::CreateControls()
         const QByteArray name = "ComboBox_SerialNo_Char" + QByteArray::number(i + 1);
         ComboBox_SerialNo_Char[i] =
             MakeComboBox(Panel_SerialNo, name.constData(), BoxRect(kFieldsLeft + i * kFieldPitch, kNumberWidth));
+        NameForScreenReaders(ComboBox_SerialNo_Char[i], QStringLiteral("Serial number character %1").arg(i + 1));
     }
 
     std::tie(Panel_Timer, Label_Timer_OnOff, ComboBox_Timer_OnOff) =
@@ -265,6 +271,7 @@ void TSystemSetupForm::CreateControls()
 
     Button_Select = MakeButton(this, "Button_Select", kButtonSelect);
     Edit_SavePath = MakeEdit(this, "Edit_SavePath", kEditSavePath);
+    NameForScreenReaders(Edit_SavePath, QStringLiteral("Save folder"));
     Edit_SavePath->setReadOnly(true);
     PaintBoxGrey(Edit_SavePath);
     Button_Generate = MakeButton(this, "Button_Generate", kButtonGenerate);
@@ -290,12 +297,15 @@ void TSystemSetupForm::CreateTimerControls(QFrame *panel)
     Label_Timer_End_Hour = heading("Label_Timer_End_Hour", 2, kTimerSubHeadingTop, kNumberWidth);
     Label_Timer_End_Minute = heading("Label_Timer_End_Minute", 3, kTimerSubHeadingTop, kNumberWidth);
     for (int period = 0; period < 4; ++period) {
-        const auto make = [&](const char *part, int column) {
+        // The headings stand over the columns, not beside each list: each list is named.
+        const auto make = [&](const char *part, int column, const char *spoken) {
             const QByteArray name = "ComboBox_Timer_" + QByteArray(part).replace('#', QByteArray::number(period + 1));
-            return MakeComboBox(panel, name.constData(), TimerBoxRect(column, period));
+            QComboBox *box = MakeComboBox(panel, name.constData(), TimerBoxRect(column, period));
+            NameForScreenReaders(box, QStringLiteral("Timer %1 %2").arg(period + 1).arg(QLatin1String(spoken)));
+            return box;
         };
-        ComboBox_Timer[period] = {make("Start#_Hour", 0), make("Start#_Minute", 1), make("End#_Hour", 2),
-                                  make("End#_Minute", 3)};
+        ComboBox_Timer[period] = {make("Start#_Hour", 0, "start hour"), make("Start#_Minute", 1, "start minute"),
+                                  make("End#_Hour", 2, "end hour"), make("End#_Minute", 3, "end minute")};
     }
 }
 
@@ -331,7 +341,7 @@ bool TSystemSetupForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && ComboBox_ModeKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
-    return QWidget::eventFilter(watched, event);
+    return SettingsDialog::eventFilter(watched, event);
 }
 
 QList<TSystemSetupForm::BoxField> TSystemSetupForm::BoxFields() const
