@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
@@ -14,6 +17,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -49,6 +56,22 @@ void PaintBox(QWidget *box, const QColor &colour)
     palette.setColor(QPalette::Disabled, QPalette::Text, greyText);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyText);
     box->setPalette(palette);
+}
+
+// Set on a drop-down list that a layout places: it is kept as wide as its longest entry.
+const char kFitsItemsProperty[] = "mms_fitsItems";
+
+// The width that shows the longest entry whole, with the list's frame and arrow.
+int ListWidthFor(const QComboBox *box)
+{
+    const QFontMetrics metrics = box->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QSize text(widest + metrics.averageCharWidth(), metrics.height());
+    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, box).width();
 }
 
 } // namespace
@@ -178,7 +201,8 @@ Control *MakeNamed(QWidget *parent, const char *name, QRect geometry)
 {
     auto *control = new Control(parent);
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
+    if (geometry.isValid())
+        control->setGeometry(geometry);
     return control;
 }
 
@@ -194,6 +218,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, QRect geometry, Qt::Alignme
 QComboBox *MakeComboBox(QWidget *parent, const char *name, QRect geometry)
 {
     auto *box = MakeNamed<QComboBox>(parent, name, geometry);
+    box->setProperty(kFitsItemsProperty, !geometry.isValid());
     PaintBox(box, WindowColour());
     return box;
 }
@@ -238,6 +263,71 @@ void NameForScreenReaders(QWidget *control, const QString &name)
     }
 }
 
+void MatchWidths(const QList<QWidget *> &widgets)
+{
+    // A list's minimum already holds its longest entry.
+    int widest = 0;
+    for (const QWidget *widget : widgets)
+        widest = std::max({widest, widget->minimumWidth(), widget->sizeHint().width()});
+    for (QWidget *widget : widgets)
+        widget->setMinimumWidth(widest);
+}
+
+namespace {
+
+// Tighter than the style's own margins: the settings dialogs stack many panels.
+constexpr QMargins kPanelMargins(9, 4, 9, 4);
+constexpr int kGridSpacing = 4;
+constexpr int kWindowMargin = 10;
+constexpr int kPanelSpacing = 7;
+
+} // namespace
+
+QHBoxLayout *MakeRowLayout(QWidget *panel)
+{
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(kPanelMargins);
+    return layout;
+}
+
+QGridLayout *MakeGridLayout(QWidget *panel)
+{
+    auto *layout = new QGridLayout(panel);
+    layout->setContentsMargins(kPanelMargins);
+    layout->setVerticalSpacing(kGridSpacing);
+    return layout;
+}
+
+void AddGap(QHBoxLayout *row)
+{
+    constexpr int kGapCharacters = 4;
+    row->addSpacing(kGapCharacters * row->parentWidget()->fontMetrics().averageCharWidth());
+}
+
+QVBoxLayout *MakeColumnLayout(QWidget *window)
+{
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+    layout->setSpacing(kPanelSpacing);
+    return layout;
+}
+
+int EditWidthFor(const QLineEdit *edit, const QString &text)
+{
+    // The frame and the margins around the text, as the style draws them.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int margins = edit->textMargins().left() + edit->textMargins().right() + 2 * metrics.averageCharWidth();
+    const QSize contents(metrics.horizontalAdvance(text) + margins, metrics.height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
+}
+
+void FitToDigits(QLineEdit *edit, int characters)
+{
+    edit->setFixedWidth(EditWidthFor(edit, QString(characters, QLatin1Char('0'))));
+}
+
 void SetBoxEnabled(QWidget *box, bool enabled)
 {
     box->setEnabled(enabled);
@@ -264,6 +354,8 @@ void FillList(QComboBox *box, const QStringList &items)
     box->clear();
     box->addItems(items);
     box->setCurrentIndex(-1);
+    if (box->property(kFitsItemsProperty).toBool())
+        box->setMinimumWidth(ListWidthFor(box));
 }
 
 QStringList NumberItems(int count)

@@ -5,7 +5,9 @@
 
 #include <QAbstractItemView>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,75 +22,6 @@ constexpr int kAutoPosition = 0;
 constexpr int kManualPosition = 1;
 constexpr int kStatus800x600 = 1;
 constexpr int kReportOffPosition = 1;
-
-// The outer group box leaves this much of the client area free around it.
-constexpr int kGroupLeft = 8;
-constexpr int kGroupTop = 4;
-constexpr int kGroupBottomGap = 8;
-
-// Rows of the upper part, in the outer group box.
-constexpr int kModeRowTop = 30;
-constexpr int kStatusPanelTop = 64;
-constexpr int kReportPanelTop = 116;
-constexpr int kPanelHeight = 40;
-constexpr int kHalfPanelWidth = 508;
-constexpr int kRightPanelLeft = kPanelLeft + kFullPanelWidth - kHalfPanelWidth;
-constexpr QRect kStatusPanel(kPanelLeft, kStatusPanelTop, kFullPanelWidth, kPanelHeight);
-constexpr QRect kReportPanel(kPanelLeft, kReportPanelTop, kHalfPanelWidth, kPanelHeight);
-constexpr QRect kCountryPanel(kRightPanelLeft, kReportPanelTop, kHalfPanelWidth, kPanelHeight);
-
-// Inside a panel: a caption, its box, then further captioned boxes to the right.
-constexpr int kLabelHeight = 16;
-constexpr int kBoxHeight = 22;
-constexpr int kLabelTop = (kPanelHeight - kLabelHeight) / 2;
-constexpr int kBoxTop = (kPanelHeight - kBoxHeight) / 2;
-constexpr int kCaptionLeft = 12;
-constexpr int kCaptionWidth = 100;
-constexpr int kBoxLeft = kCaptionLeft + kCaptionWidth + 4;
-constexpr int kChoiceWidth = 120;
-
-constexpr QRect PanelLabel(int left, int width)
-{
-    return {left, kLabelTop, width, kLabelHeight};
-}
-
-constexpr QRect PanelBox(int left, int width)
-{
-    return {left, kBoxTop, width, kBoxHeight};
-}
-
-constexpr QRect kModeLabel(kPanelLeft + kCaptionLeft, kModeRowTop + (kBoxHeight - kLabelHeight) / 2, kCaptionWidth,
-                           kLabelHeight);
-constexpr QRect kModeBox(kPanelLeft + kBoxLeft, kModeRowTop, kChoiceWidth, kBoxHeight);
-constexpr QRect kCaption = PanelLabel(kCaptionLeft, kCaptionWidth);
-constexpr QRect kChoiceBox = PanelBox(kBoxLeft, kChoiceWidth);
-// The sending panel, after the status: number per day and its note.
-constexpr QRect kNumberLabel = PanelLabel(280, 120);
-constexpr QRect kNumberBox = PanelBox(404, 40);
-constexpr QRect kNoteLabel = PanelLabel(460, 200);
-// The daily report panel, after the switch: the hour.
-constexpr QRect kReportSwitchBox = PanelBox(kBoxLeft, 80);
-constexpr QRect kHourLabel = PanelLabel(230, 40);
-constexpr QRect kHourBox = PanelBox(274, 64);
-// The country panel: two captioned lists wide enough for the longest names.
-constexpr QRect kCountryLabel = PanelLabel(kCaptionLeft, 60);
-constexpr QRect kCountryBox = PanelBox(76, 170);
-constexpr QRect kOperatorLabel = PanelLabel(262, 64);
-constexpr QRect kOperatorBox = PanelBox(330, 166);
-
-// The bottom row, measured from the foot of the outer group box.
-constexpr int kSaveRowFromBottom = 50;
-constexpr QSize kSelectSize(100, 26);
-constexpr int kSavePathLeft = kPanelLeft + 110;
-constexpr int kSavePathWidth = 580;
-constexpr QSize kButtonSize(120, 30);
-constexpr int kExitLeft = kPanelLeft + kFullPanelWidth - kButtonSize.width();
-constexpr int kGenerateLeft = kExitLeft - kButtonSize.width() - 20;
-
-// Text-field grid: caption, then the field, in two columns.
-constexpr int kFieldColumns[] = {14, 530};
-constexpr int kFieldCaptionWidth = 100;
-constexpr int kFieldWidth = 380;
 
 // Accepts only text the camera can read back as typed: Latin-1 without control
 // characters, the rule the settings files apply.
@@ -173,76 +106,125 @@ QList<QComboBox *> SendingSetupForm::SendingControls::Lists() const
 
 QGroupBox *SendingSetupForm::MakeOuterGroupBox(const char *name)
 {
-    return MakeGroupBox(this, name,
-                        {kGroupLeft, kGroupTop, width() - 2 * kGroupLeft, height() - kGroupTop - kGroupBottomGap});
+    QGroupBox *groupBox = MakeGroupBox(this, name);
+    MakeColumnLayout(this)->addWidget(groupBox);
+    m_groupColumn = MakeColumnLayout(groupBox);
+    return groupBox;
+}
+
+// A panel holding a row of controls, or the row itself where no panel frames it.
+QHBoxLayout *SendingSetupForm::AddPanelRow(QWidget *panel, QHBoxLayout *into)
+{
+    QHBoxLayout *row = MakeRowLayout(panel);
+    if (into)
+        into->addWidget(panel, 1);
+    else
+        m_groupColumn->addWidget(panel);
+    return row;
 }
 
 void SendingSetupForm::MakeSendingControls(QGroupBox *groupBox)
 {
     SendingControls &c = m_sending;
-    c.Label_MMSMode = MakeLabel(groupBox, "Label_MMSMode", kModeLabel);
-    c.ComboBox_MMSMode = MakeComboBox(groupBox, "ComboBox_MMSMode", kModeBox);
+    const auto captioned = [](QHBoxLayout *row, QLabel *label, QWidget *control) {
+        label->setBuddy(control);
+        row->addWidget(label);
+        row->addWidget(control);
+    };
 
-    c.Panel_MMSStatus = MakePanel(groupBox, "Panel_MMSStatus", kStatusPanel);
-    c.Label_MMSStatus = MakeLabel(c.Panel_MMSStatus, "Label_MMSStatus", kCaption);
-    c.ComboBox_MMSStatus = MakeComboBox(c.Panel_MMSStatus, "ComboBox_MMSStatus", kChoiceBox);
-    c.Label_MMSNumberPerDay = MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay", kNumberLabel);
-    c.Edit_MMSNumberPerDay = MakeEdit(c.Panel_MMSStatus, "Edit_MMSNumberPerDay", kNumberBox);
+    auto *modePanel = new QWidget(groupBox);
+    QHBoxLayout *modeRow = AddPanelRow(modePanel);
+    c.Label_MMSMode = MakeLabel(modePanel, "Label_MMSMode");
+    c.ComboBox_MMSMode = MakeComboBox(modePanel, "ComboBox_MMSMode");
+    captioned(modeRow, c.Label_MMSMode, c.ComboBox_MMSMode);
+    modeRow->addStretch();
+
+    c.Panel_MMSStatus = MakePanel(groupBox, "Panel_MMSStatus");
+    QHBoxLayout *statusRow = AddPanelRow(c.Panel_MMSStatus);
+    c.Label_MMSStatus = MakeLabel(c.Panel_MMSStatus, "Label_MMSStatus");
+    c.ComboBox_MMSStatus = MakeComboBox(c.Panel_MMSStatus, "ComboBox_MMSStatus");
+    captioned(statusRow, c.Label_MMSStatus, c.ComboBox_MMSStatus);
+    AddGap(statusRow);
+    c.Label_MMSNumberPerDay = MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay");
+    c.Edit_MMSNumberPerDay = MakeEdit(c.Panel_MMSStatus, "Edit_MMSNumberPerDay");
     c.Edit_MMSNumberPerDay->setMaxLength(2);
     // Typed keys meet the dialog's key handler first; this refuses pasted text too.
     c.Edit_MMSNumberPerDay->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.Edit_MMSNumberPerDay));
-    c.Label_MMSNumberPerDay_Note_0_Unlimited =
-        MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay_Note_0_Unlimited", kNoteLabel);
+    captioned(statusRow, c.Label_MMSNumberPerDay, c.Edit_MMSNumberPerDay);
+    c.Label_MMSNumberPerDay_Note_0_Unlimited = MakeLabel(c.Panel_MMSStatus, "Label_MMSNumberPerDay_Note_0_Unlimited");
+    statusRow->addWidget(c.Label_MMSNumberPerDay_Note_0_Unlimited);
+    statusRow->addStretch();
 
-    c.Panel_DailyReport = MakePanel(groupBox, "Panel_DailyReport", kReportPanel);
-    c.Label_DailyReport_OnOff = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_OnOff", kCaption);
-    c.ComboBox_DailyReport_OnOff = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_OnOff", kReportSwitchBox);
-    c.Label_DailyReport_Hour = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_Hour", kHourLabel);
-    c.ComboBox_DailyReport_Hour = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_Hour", kHourBox);
+    auto *reportAndCountry = new QHBoxLayout;
+    m_groupColumn->addLayout(reportAndCountry);
+    c.Panel_DailyReport = MakePanel(groupBox, "Panel_DailyReport");
+    QHBoxLayout *reportRow = AddPanelRow(c.Panel_DailyReport, reportAndCountry);
+    c.Label_DailyReport_OnOff = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_OnOff");
+    c.ComboBox_DailyReport_OnOff = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_OnOff");
+    captioned(reportRow, c.Label_DailyReport_OnOff, c.ComboBox_DailyReport_OnOff);
+    AddGap(reportRow);
+    c.Label_DailyReport_Hour = MakeLabel(c.Panel_DailyReport, "Label_DailyReport_Hour");
+    c.ComboBox_DailyReport_Hour = MakeComboBox(c.Panel_DailyReport, "ComboBox_DailyReport_Hour");
+    captioned(reportRow, c.Label_DailyReport_Hour, c.ComboBox_DailyReport_Hour);
+    reportRow->addStretch();
 
-    c.Panel_Country = MakePanel(groupBox, "Panel_Country", kCountryPanel);
-    c.Label_Country = MakeLabel(c.Panel_Country, "Label_Country", kCountryLabel);
-    c.ComboBox_Country = MakeComboBox(c.Panel_Country, "ComboBox_Country", kCountryBox);
-    c.Label_Operator = MakeLabel(c.Panel_Country, "Label_Operator", kOperatorLabel);
-    c.ComboBox_Operator = MakeComboBox(c.Panel_Country, "ComboBox_Operator", kOperatorBox);
-
-    // Each caption names the control beside it for screen readers.
-    c.Label_MMSMode->setBuddy(c.ComboBox_MMSMode);
-    c.Label_MMSStatus->setBuddy(c.ComboBox_MMSStatus);
-    c.Label_MMSNumberPerDay->setBuddy(c.Edit_MMSNumberPerDay);
-    c.Label_DailyReport_OnOff->setBuddy(c.ComboBox_DailyReport_OnOff);
-    c.Label_DailyReport_Hour->setBuddy(c.ComboBox_DailyReport_Hour);
-    c.Label_Country->setBuddy(c.ComboBox_Country);
-    c.Label_Operator->setBuddy(c.ComboBox_Operator);
+    c.Panel_Country = MakePanel(groupBox, "Panel_Country");
+    QHBoxLayout *countryRow = AddPanelRow(c.Panel_Country, reportAndCountry);
+    c.Label_Country = MakeLabel(c.Panel_Country, "Label_Country");
+    c.ComboBox_Country = MakeComboBox(c.Panel_Country, "ComboBox_Country");
+    captioned(countryRow, c.Label_Country, c.ComboBox_Country);
+    countryRow->setStretchFactor(c.ComboBox_Country, 1);
+    AddGap(countryRow);
+    c.Label_Operator = MakeLabel(c.Panel_Country, "Label_Operator");
+    c.ComboBox_Operator = MakeComboBox(c.Panel_Country, "ComboBox_Operator");
+    captioned(countryRow, c.Label_Operator, c.ComboBox_Operator);
+    countryRow->setStretchFactor(c.ComboBox_Operator, 1);
 }
 
 void SendingSetupForm::MakeSaveRow(QGroupBox *groupBox)
 {
-    const int top = groupBox->height() - kSaveRowFromBottom;
+    auto *row = new QHBoxLayout;
+    m_groupColumn->addLayout(row);
     SaveRowControls &c = m_saveRow;
-    c.Button_Select = MakeButton(groupBox, "Button_Select", {QPoint(kPanelLeft, top + 2), kSelectSize});
-    c.Edit_SavePath = MakeEdit(groupBox, "Edit_SavePath", {kSavePathLeft, top + 4, kSavePathWidth, kBoxHeight});
+    c.Button_Select = MakeButton(groupBox, "Button_Select");
+    c.Edit_SavePath = MakeEdit(groupBox, "Edit_SavePath");
     c.Edit_SavePath->setReadOnly(true);
     NameForScreenReaders(c.Edit_SavePath, QStringLiteral("Save folder"));
     PaintBoxGrey(c.Edit_SavePath);
-    c.Button_Generate = MakeButton(groupBox, "Button_Generate", {QPoint(kGenerateLeft, top), kButtonSize});
-    c.Button_Exit = MakeButton(groupBox, "Button_Exit", {QPoint(kExitLeft, top), kButtonSize});
+    c.Button_Generate = MakeButton(groupBox, "Button_Generate");
+    c.Button_Exit = MakeButton(groupBox, "Button_Exit");
+    // Select and the folder at the left, Generate and Exit at the right.
+    row->addWidget(c.Button_Select, 1);
+    row->addWidget(c.Edit_SavePath, 6);
+    row->addStretch(1);
+    row->addWidget(c.Button_Generate, 1);
+    row->addWidget(c.Button_Exit, 1);
 }
 
-std::pair<QLabel *, QLineEdit *> SendingSetupForm::MakeTextField(QWidget *parent, const QByteArray &labelName,
-                                                                 const QByteArray &editName, FieldGrid grid,
-                                                                 int column, int row)
+QGridLayout *SendingSetupForm::MakeFieldGrid(QWidget *panel)
 {
-    const int left = kFieldColumns[column];
-    const int top = grid.Top + row * grid.Pitch;
-    QLabel *label = MakeLabel(parent, labelName.constData(),
-                              {left, top + (kTextFieldHeight - kLabelHeight) / 2, kFieldCaptionWidth, kLabelHeight});
-    QLineEdit *edit =
-        MakeEdit(parent, editName.constData(), {left + kFieldCaptionWidth + 4, top, kFieldWidth, kTextFieldHeight});
+    QGridLayout *grid = MakeGridLayout(panel);
+    // Two columns of caption and field, the fields sharing the width.
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(2, 3 * panel->fontMetrics().averageCharWidth());
+    return grid;
+}
+
+std::pair<QLabel *, QLineEdit *> SendingSetupForm::MakeTextField(QGridLayout *grid, const QByteArray &labelName,
+                                                                 const QByteArray &editName, int column, int row)
+{
+    QWidget *parent = grid->parentWidget();
+    QLabel *label = MakeLabel(parent, labelName.constData());
+    QLineEdit *edit = MakeEdit(parent, editName.constData());
     label->setBuddy(edit);
     edit->setMaxLength(int(mms::kMaxTextLength));
     edit->setValidator(new WritableTextValidator(edit));
+    // Spare height spreads the rows apart.
+    grid->setRowStretch(row, 1);
+    grid->addWidget(label, row, 3 * column);
+    grid->addWidget(edit, row, 3 * column + 1);
     return {label, edit};
 }
 
@@ -272,6 +254,10 @@ void SendingSetupForm::ApplySendingTexts(SendingCaptions captions)
     m_saveRow.Button_Select->setText(text(Str::Select));
     m_saveRow.Button_Generate->setText(text(Str::Generate));
     m_saveRow.Button_Exit->setText(text(Str::Exit));
+    // The captions and lists of the upper rows line up from panel to panel.
+    MatchWidths({c.Label_MMSMode, c.Label_MMSStatus, c.Label_DailyReport_OnOff});
+    MatchWidths({c.ComboBox_MMSMode, c.ComboBox_MMSStatus});
+    FitToDigits(c.Edit_MMSNumberPerDay, 2);
 }
 
 void SendingSetupForm::SelectSendingDefaults()

@@ -8,25 +8,19 @@
 
 #include <QComboBox>
 #include <QList>
-#include <QRect>
 #include <QStringList>
 
 #include <utility>
 
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
+class QVBoxLayout;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-// Where the part that differs between the dialogs starts, below the country panel.
-inline constexpr int kOwnPartTop = 168;
-// The width of a panel or group box spanning the outer group box.
-inline constexpr int kFullPanelWidth = 1032;
-inline constexpr int kPanelLeft = 12;
-// Text fields stand in two columns of captioned rows.
-inline constexpr int kTextFieldHeight = 22;
 
 // What the MMS and e-mail dialogs share: the mode row, the sending panel (status,
 // number per day, its note), the daily report, the country and operator lists and the
@@ -42,10 +36,6 @@ public:
         Str Mode;         // "MMS Mode" / "SMTP Mode"
         Str Status;       // "MMS Status" / "GPRS Status"
         Str NumberPerDay; // "MMS Number/Day" / "Email Number/Day"
-    };
-    struct FieldGrid {
-        int Top;   // of the first row
-        int Pitch; // from row to row
     };
 
 protected:
@@ -83,17 +73,20 @@ protected:
 
 
 
-    // The group box that holds everything, filling the window's client area.
+    // The group box that holds everything, filling the window; what the dialog adds
+    // below the shared rows goes into GroupColumn(), and takes the spare height.
     QGroupBox *MakeOuterGroupBox(const char *name);
+    QVBoxLayout *GroupColumn() const { return m_groupColumn; }
     // Creates the shared upper controls in `groupBox`, in keyboard order.
     void MakeSendingControls(QGroupBox *groupBox);
     // Creates Select, the save folder, Generate and Exit in a row at the foot of `groupBox`.
     void MakeSaveRow(QGroupBox *groupBox);
+    // The layout of a panel of text fields: two columns of captioned fields.
+    static QGridLayout *MakeFieldGrid(QWidget *panel);
     // A caption and its text field in `column` (0 or 1) and `row` of the grid. The field
     // takes at most 50 characters and refuses what the camera cannot read.
-    static std::pair<QLabel *, QLineEdit *> MakeTextField(QWidget *parent, const QByteArray &labelName,
-                                                          const QByteArray &editName, FieldGrid grid, int column,
-                                                          int row);
+    static std::pair<QLabel *, QLineEdit *> MakeTextField(QGridLayout *grid, const QByteArray &labelName,
+                                                          const QByteArray &editName, int column, int row);
     // Once the controls exist: connects the shared handlers, filters the keys of the
     // lists and the number field, and runs FormCreate.
     void FinishCreation();
@@ -142,6 +135,11 @@ protected:
 
     SendingControls m_sending;
     SaveRowControls m_saveRow;
+
+private:
+    QHBoxLayout *AddPanelRow(QWidget *panel, QHBoxLayout *into = nullptr);
+
+    QVBoxLayout *m_groupColumn = nullptr;
 };
 
 template <typename Params>

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,9 +24,6 @@ constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::MmsMode, Str::MmsS
 // The connection panel: six connection fields and Mobile 1 on the left, the other
 // seven recipients on the right.
 constexpr int kConnectionRows = 7;
-constexpr SendingSetupForm::FieldGrid kConnectionGrid = {12, 37};
-constexpr int kConnectionPanelHeight =
-    2 * kConnectionGrid.Top + (kConnectionRows - 1) * kConnectionGrid.Pitch + kTextFieldHeight;
 
 QByteArray Numbered(const char *name, int n)
 {
@@ -37,7 +35,7 @@ QByteArray Numbered(const char *name, int n)
 TMMSSetupForm::TMMSSetupForm(QWidget *parent)
     : SendingSetupForm({SaveLocationTarget::Mms, GenerationResult::MmsGenerated, GenerationResult::MmsFailed}, parent)
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     FinishCreation();
 }
@@ -49,10 +47,11 @@ void TMMSSetupForm::CreateControls()
     GroupBox_MMS = MakeOuterGroupBox("GroupBox_MMS");
     MakeSendingControls(GroupBox_MMS);
 
-    Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection",
-                                 {kPanelLeft, kOwnPartTop, kFullPanelWidth, kConnectionPanelHeight});
-    const auto field = [this](const char *label, const char *edit, int column, int row) {
-        return MakeTextField(Panel_Connection, label, edit, kConnectionGrid, column, row);
+    Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection");
+    GroupColumn()->addWidget(Panel_Connection, 1);
+    QGridLayout *grid = MakeFieldGrid(Panel_Connection);
+    const auto field = [grid](const char *label, const char *edit, int column, int row) {
+        return MakeTextField(grid, label, edit, column, row);
     };
     std::tie(Label_URL, Edit_URL) = field("Label_URL", "Edit_URL", 0, 0);
     std::tie(Label_APN, Edit_APN) = field("Label_APN", "Edit_APN", 0, 1);
@@ -64,14 +63,13 @@ void TMMSSetupForm::CreateControls()
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
         const bool first = i == 0;
-        std::tie(Label_Mobile[i], Edit_Mobile[i]) = MakeTextField(
-            Panel_Connection, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n), kConnectionGrid,
-            first ? 0 : 1, first ? kConnectionRows - 1 : i - 1);
+        std::tie(Label_Mobile[i], Edit_Mobile[i]) = MakeTextField(grid, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n),
+                                                                  first ? 0 : 1, first ? kConnectionRows - 1 : i - 1);
     }
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
-        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(
-            Panel_Connection, Numbered("Label_Email", n), Numbered("Edit_Email", n), kConnectionGrid, 1, i + 3);
+        std::tie(Label_Email[i], Edit_Email[i]) =
+            MakeTextField(grid, Numbered("Label_Email", n), Numbered("Edit_Email", n), 1, i + 3);
     }
 
     MakeSaveRow(GroupBox_MMS);

@@ -6,6 +6,7 @@
 #include "catalogue/EmailCatalogue.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,24 +20,13 @@ constexpr QSize kWindowSize(1080, 579);
 constexpr int kFontPixels = 13;
 constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::SmtpMode, Str::GprsStatus, Str::EmailNumberPerDay};
 
-// Three group boxes below each other, each two rows of text fields high.
-// The first row keeps clear of the title, which stands above the frame.
-constexpr SendingSetupForm::FieldGrid kGroupGrid = {28, 32};
-constexpr int kFieldGroupHeight = 92;
-constexpr int kFieldGroupPitch = 100;
-
-QRect FieldGroupRect(int index)
-{
-    return {kPanelLeft, kOwnPartTop + index * kFieldGroupPitch, kFullPanelWidth, kFieldGroupHeight};
-}
-
 } // namespace
 
 TSMTPSetupForm::TSMTPSetupForm(QWidget *parent)
     : SendingSetupForm({SaveLocationTarget::Email, GenerationResult::EmailGenerated, GenerationResult::EmailFailed},
                        parent)
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     FinishCreation();
     // The operator decides the SMTP preset; the MMS dialog reads it only at Generate.
@@ -49,29 +39,36 @@ void TSMTPSetupForm::CreateControls()
     GroupBox_SMTP = MakeOuterGroupBox("GroupBox_SMTP");
     MakeSendingControls(GroupBox_SMTP);
 
-    GroupBox_GprsSetting = MakeGroupBox(GroupBox_SMTP, "GroupBox_GprsSetting", FieldGroupRect(0));
-    std::tie(Label_APN, Edit_APN) = MakeTextField(GroupBox_GprsSetting, "Label_APN", "Edit_APN", kGroupGrid, 0, 0);
+    // Three group boxes below each other, each two rows of text fields.
+    const auto fieldGroup = [this](const char *name) {
+        QGroupBox *group = MakeGroupBox(GroupBox_SMTP, name);
+        GroupColumn()->addWidget(group, 1);
+        return std::pair(group, MakeFieldGrid(group));
+    };
+    QGridLayout *grid = nullptr;
+    std::tie(GroupBox_GprsSetting, grid) = fieldGroup("GroupBox_GprsSetting");
+    std::tie(Label_APN, Edit_APN) = MakeTextField(grid, "Label_APN", "Edit_APN", 0, 0);
     std::tie(Label_Account, Edit_Account) =
-        MakeTextField(GroupBox_GprsSetting, "Label_Account", "Edit_Account", kGroupGrid, 1, 0);
+        MakeTextField(grid, "Label_Account", "Edit_Account", 1, 0);
     std::tie(Label_AccountPassword, Edit_AccountPassword) =
-        MakeTextField(GroupBox_GprsSetting, "Label_AccountPassword", "Edit_AccountPassword", kGroupGrid, 0, 1);
+        MakeTextField(grid, "Label_AccountPassword", "Edit_AccountPassword", 0, 1);
 
-    GroupBox_Sender = MakeGroupBox(GroupBox_SMTP, "GroupBox_Sender", FieldGroupRect(1));
+    std::tie(GroupBox_Sender, grid) = fieldGroup("GroupBox_Sender");
     std::tie(Label_SmtpServer, Edit_SmtpServer) =
-        MakeTextField(GroupBox_Sender, "Label_SmtpServer", "Edit_SmtpServer", kGroupGrid, 0, 0);
-    std::tie(Label_Port, Edit_Port) = MakeTextField(GroupBox_Sender, "Label_Port", "Edit_Port", kGroupGrid, 1, 0);
+        MakeTextField(grid, "Label_SmtpServer", "Edit_SmtpServer", 0, 0);
+    std::tie(Label_Port, Edit_Port) = MakeTextField(grid, "Label_Port", "Edit_Port", 1, 0);
     std::tie(Label_SenderEmail, Edit_SenderEmail) =
-        MakeTextField(GroupBox_Sender, "Label_SenderEmail", "Edit_SenderEmail", kGroupGrid, 0, 1);
+        MakeTextField(grid, "Label_SenderEmail", "Edit_SenderEmail", 0, 1);
     // Shown in clear and held to 50 characters like every text: a longer password
     // would reach the camera cut short.
     std::tie(Label_SenderPassword, MaskEdit_SenderPassword) =
-        MakeTextField(GroupBox_Sender, "Label_SenderPassword", "MaskEdit_SenderPassword", kGroupGrid, 1, 1);
+        MakeTextField(grid, "Label_SenderPassword", "MaskEdit_SenderPassword", 1, 1);
 
-    GroupBox_Recipients = MakeGroupBox(GroupBox_SMTP, "GroupBox_Recipients", FieldGroupRect(2));
+    std::tie(GroupBox_Recipients, grid) = fieldGroup("GroupBox_Recipients");
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(GroupBox_Recipients, "Label_Email" + n,
-                                                                "Edit_Email" + n, kGroupGrid, i % 2, i / 2);
+        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(grid, "Label_Email" + n,
+                                                                "Edit_Email" + n, i % 2, i / 2);
     }
 
     MakeSaveRow(GroupBox_SMTP);
@@ -96,6 +93,9 @@ void TSMTPSetupForm::ApplyTexts()
     GroupBox_Recipients->setTitle(text(Str::Recipients));
     for (int i = 0; i < 4; ++i)
         Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
+    // The fields of the three groups line up in two columns.
+    MatchWidths({Label_APN, Label_AccountPassword, Label_SmtpServer, Label_SenderEmail, Label_Email[0], Label_Email[2]});
+    MatchWidths({Label_Account, Label_Port, Label_SenderPassword, Label_Email[1], Label_Email[3]});
 }
 
 // Either way the typed GPRS texts and recipients are lost. The server, port and sender

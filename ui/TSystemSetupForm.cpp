@@ -7,6 +7,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,110 +35,40 @@ std::tm CalendarTime(const QDateTime &clock)
 constexpr QSize kWindowSize(586, 692);
 constexpr int kFontPixels = 13;
 
-// Setting panels stand in rows: two half-width panels or one full-width panel a row.
-constexpr int kMargin = 10;
-constexpr int kRowHeight = 36;
-constexpr int kRowPitch = 43;
-constexpr int kHalfWidth = 274;
-constexpr int kFullWidth = 558;
-constexpr int kTimerPanelHeight = 156;
-
-enum class Column { Left, Right, Full };
-
-QRect PanelRect(int row, Column column, int height = kRowHeight)
-{
-    const int top = kMargin + row * kRowPitch;
-    switch (column) {
-    case Column::Left:
-        return {kMargin, top, kHalfWidth, height};
-    case Column::Right:
-        return {2 * kMargin + kHalfWidth, top, kHalfWidth, height};
-    case Column::Full:
-        break;
-    }
-    return {kMargin, top, kFullWidth, height};
-}
-
-// Inside a panel: the caption, its drop-down list, then further fields in columns.
-constexpr int kCaptionLeft = 10;
-constexpr int kLabelHeight = 16;
-constexpr int kLabelTop = (kRowHeight - kLabelHeight) / 2;
-constexpr int kBoxLeft = 110;
-constexpr int kBoxHeight = 22;
-constexpr int kBoxTop = (kRowHeight - kBoxHeight) / 2;
-constexpr QRect kCaption(kCaptionLeft, kLabelTop, kBoxLeft - kCaptionLeft - 4, kLabelHeight);
-constexpr int kChoiceWidth = 150; // lists of named choices
-constexpr int kSwitchWidth = 76;  // on/off lists and the date order
-constexpr int kNumberWidth = 58;  // hours, minutes, seconds, serial characters
-constexpr int kFieldsLeft = 206;  // first column after the on/off list
-constexpr int kFieldPitch = 68;
-constexpr int kSubLabelWidth = 38;
-
-QRect BoxRect(int left, int width)
-{
-    return {left, kBoxTop, width, kBoxHeight};
-}
-
-// A labelled field after the on/off list: "Min" then its list, in pair 0 or 1.
-QRect SubLabelRect(int pair)
-{
-    return {kFieldsLeft + pair * 2 * kFieldPitch, kLabelTop, kSubLabelWidth, kLabelHeight};
-}
-
-QRect SubBoxRect(int pair)
-{
-    return BoxRect(kFieldsLeft + pair * 2 * kFieldPitch + kSubLabelWidth + 4, kNumberWidth);
-}
-
-// The clock row: date order, clock display, Get Time.
-constexpr QRect kEditSetClock(kFieldsLeft, kBoxTop, 180, kBoxHeight);
-constexpr QRect kButtonGetTime(400, kBoxTop - 1, 146, kBoxHeight + 2);
-
-// The timer panel: headings "Start" and "End", each over Hour and Min, then a row of
-// four lists per period.
-constexpr int kTimerEndLeft = kFieldsLeft + 2 * kFieldPitch + 20;
-constexpr int kTimerColumns[] = {kFieldsLeft, kFieldsLeft + kFieldPitch, kTimerEndLeft, kTimerEndLeft + kFieldPitch};
-constexpr int kTimerHeadingTop = 6;
-constexpr int kTimerSubHeadingTop = 24;
-constexpr int kTimerFirstPeriodTop = 44;
-constexpr int kTimerPeriodPitch = 27;
-constexpr int kTimerHeadingWidth = kFieldPitch + kNumberWidth;
-
-QRect TimerHeadingRect(int column, int top, int width)
-{
-    return {kTimerColumns[column], top, width, kLabelHeight};
-}
-
-QRect TimerBoxRect(int column, int period)
-{
-    return {kTimerColumns[column], kTimerFirstPeriodTop + period * kTimerPeriodPitch, kNumberWidth, kBoxHeight};
-}
-
-// Below the panels.
-constexpr QRect kButtonSelect(kMargin, 566, 100, 26);
-constexpr QRect kEditSavePath(120, 568, 448, 22);
-constexpr int kButtonsTop = 618;
-constexpr QSize kButtonSize(120, 30);
-constexpr QRect kButtonGenerate(QPoint(kMargin, kButtonsTop), kButtonSize);
-constexpr QRect kButtonDefault(QPoint(229, kButtonsTop), kButtonSize);
-constexpr QRect kButtonExit(QPoint(448, kButtonsTop), kButtonSize);
-
 // The Off position of the switches (Beep aside, which lists Off first and is no switch).
 constexpr int kOffPosition = 1;
 // Positions in the date-order list.
 constexpr int kDateOrderYmd = 0;
 constexpr int kDateOrderDmy = 1;
 
-// A bevelled panel holding a caption and its drop-down list.
-std::tuple<QFrame *, QLabel *, QComboBox *> MakeSetting(QWidget *parent, QRect panelRect, int boxWidth,
-                                                        const char *panelName, const char *labelName,
-                                                        const char *boxName)
+// A bevelled panel holding a caption and its drop-down list side by side; the rest of
+// the setting's controls follow in the same row.
+struct SettingRow {
+    QFrame *Panel;
+    QLabel *Label;
+    QComboBox *Box;
+    QHBoxLayout *Row;
+};
+
+SettingRow MakeSetting(QWidget *parent, const char *panelName, const char *labelName, const char *boxName)
 {
-    QFrame *panel = MakePanel(parent, panelName, panelRect);
-    QLabel *label = MakeLabel(panel, labelName, kCaption);
-    QComboBox *box = MakeComboBox(panel, boxName, BoxRect(kBoxLeft, boxWidth));
+    QFrame *panel = MakePanel(parent, panelName);
+    QLabel *label = MakeLabel(panel, labelName);
+    QComboBox *box = MakeComboBox(panel, boxName);
     label->setBuddy(box);
-    return {panel, label, box};
+    QHBoxLayout *row = MakeRowLayout(panel);
+    row->addWidget(label);
+    row->addWidget(box);
+    return {panel, label, box, row};
+}
+
+// A caption followed by the list it names, in a setting's row.
+QComboBox *AddLabelledBox(QHBoxLayout *row, QLabel *label, QComboBox *box)
+{
+    label->setBuddy(box);
+    row->addWidget(label);
+    row->addWidget(box);
+    return box;
 }
 
 QStringList SerialCharacterItems()
@@ -202,7 +135,7 @@ TSystemSetupForm::TSystemSetupForm(QWidget *parent)
     : SettingsDialog({SaveLocationTarget::Camera, GenerationResult::CameraGenerated, GenerationResult::CameraFailed},
                      parent)
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     ConnectHandlers();
     GuardAgainstTyping();
@@ -212,71 +145,97 @@ TSystemSetupForm::TSystemSetupForm(QWidget *parent)
 // Created top to bottom and left to right, which is also the keyboard order.
 void TSystemSetupForm::CreateControls()
 {
+    QVBoxLayout *layout = MakeColumnLayout(this);
+
+    // The simple settings stand two a row, in two columns of equal width.
+    auto *simpleGrid = new QGridLayout;
+    layout->addLayout(simpleGrid);
     const std::vector<CameraSimpleSetting> &simple = CameraSimpleSettings();
     for (size_t i = 0; i < simple.size(); ++i) {
         const CameraSimpleSetting &setting = simple[i];
-        SettingControls controls;
-        std::tie(controls.Panel, controls.Label, controls.Box) =
-            MakeSetting(this, PanelRect(int(i / 2), i % 2 ? Column::Right : Column::Left), kChoiceWidth,
-                        setting.PanelName, setting.LabelName, setting.BoxName);
-        controls.Panel->setVisible(!setting.Hidden);
-        m_simpleSettings.push_back(controls);
+        const SettingRow row = MakeSetting(this, setting.PanelName, setting.LabelName, setting.BoxName);
+        row.Row->setStretchFactor(row.Box, 1);
+        row.Panel->setVisible(!setting.Hidden);
+        simpleGrid->addWidget(row.Panel, int(i / 2), int(i % 2));
+        m_simpleSettings.push_back({row.Panel, row.Label, row.Box});
     }
-    const int firstFullRow = int(simple.size() + 1) / 2;
+    simpleGrid->setColumnStretch(0, 1);
+    simpleGrid->setColumnStretch(1, 1);
 
-    std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) =
-        MakeSetting(this, PanelRect(firstFullRow + 0, Column::Full), kSwitchWidth, "Panel_SetClock", "Label_SetClock",
-                    "ComboBox_SetClock_DateFormat");
-    Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock", kEditSetClock);
+    SettingRow clock = MakeSetting(this, "Panel_SetClock", "Label_SetClock", "ComboBox_SetClock_DateFormat");
+    std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) = std::tie(clock.Panel, clock.Label, clock.Box);
+    Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock");
     // Read-only, not disabled: Tab reaches it and a screen reader reads the clock.
     Edit_SetClock->setReadOnly(true);
     NameForScreenReaders(Edit_SetClock, QStringLiteral("Camera clock"));
     PaintBoxGrey(Edit_SetClock);
-    Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime", kButtonGetTime);
+    Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime");
+    clock.Row->addWidget(Edit_SetClock, 1);
+    clock.Row->addWidget(Button_GetTime, 1);
+    layout->addWidget(Panel_SetClock);
 
+    SettingRow interval = MakeSetting(this, "Panel_Interval", "Label_Interval_OnOff", "ComboBox_Interval_OnOff");
     std::tie(Panel_Interval, Label_Interval_OnOff, ComboBox_Interval_OnOff) =
-        MakeSetting(this, PanelRect(firstFullRow + 1, Column::Full), kSwitchWidth, "Panel_Interval", "Label_Interval_OnOff",
-                    "ComboBox_Interval_OnOff");
-    Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute", SubLabelRect(0));
-    ComboBox_Interval_Minute = MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute", SubBoxRect(0));
-    Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second", SubLabelRect(1));
-    ComboBox_Interval_Second = MakeComboBox(Panel_Interval, "ComboBox_Interval_Second", SubBoxRect(1));
-    Label_Interval_Minute->setBuddy(ComboBox_Interval_Minute);
-    Label_Interval_Second->setBuddy(ComboBox_Interval_Second);
+        std::tie(interval.Panel, interval.Label, interval.Box);
+    Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute");
+    ComboBox_Interval_Minute = AddLabelledBox(interval.Row, Label_Interval_Minute,
+                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute"));
+    Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second");
+    ComboBox_Interval_Second = AddLabelledBox(interval.Row, Label_Interval_Second,
+                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Second"));
+    interval.Row->addStretch();
+    layout->addWidget(Panel_Interval);
 
+    SettingRow lapse = MakeSetting(this, "Panel_TimeLapse", "Label_TimeLapse_OnOff", "ComboBox_TimeLapse_OnOff");
     std::tie(Panel_TimeLapse, Label_TimeLapse_OnOff, ComboBox_TimeLapse_OnOff) =
-        MakeSetting(this, PanelRect(firstFullRow + 2, Column::Full), kSwitchWidth, "Panel_TimeLapse", "Label_TimeLapse_OnOff",
-                    "ComboBox_TimeLapse_OnOff");
-    Label_TimeLapse_Hour = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Hour", SubLabelRect(0));
-    ComboBox_TimeLapse_Hour = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour", SubBoxRect(0));
-    Label_TimeLapse_Minute = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Minute", SubLabelRect(1));
-    ComboBox_TimeLapse_Minute = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute", SubBoxRect(1));
-    Label_TimeLapse_Hour->setBuddy(ComboBox_TimeLapse_Hour);
-    Label_TimeLapse_Minute->setBuddy(ComboBox_TimeLapse_Minute);
+        std::tie(lapse.Panel, lapse.Label, lapse.Box);
+    Label_TimeLapse_Hour = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Hour");
+    ComboBox_TimeLapse_Hour =
+        AddLabelledBox(lapse.Row, Label_TimeLapse_Hour, MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour"));
+    Label_TimeLapse_Minute = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Minute");
+    ComboBox_TimeLapse_Minute =
+        AddLabelledBox(lapse.Row, Label_TimeLapse_Minute, MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute"));
+    lapse.Row->addStretch();
+    layout->addWidget(Panel_TimeLapse);
 
+    SettingRow serial = MakeSetting(this, "Panel_SerialNo", "Label_SerialNo_OnOff", "ComboBox_SerialNo_OnOff");
     std::tie(Panel_SerialNo, Label_SerialNo_OnOff, ComboBox_SerialNo_OnOff) =
-        MakeSetting(this, PanelRect(firstFullRow + 3, Column::Full), kSwitchWidth, "Panel_SerialNo", "Label_SerialNo_OnOff",
-                    "ComboBox_SerialNo_OnOff");
+        std::tie(serial.Panel, serial.Label, serial.Box);
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "ComboBox_SerialNo_Char" + QByteArray::number(i + 1);
-        ComboBox_SerialNo_Char[i] =
-            MakeComboBox(Panel_SerialNo, name.constData(), BoxRect(kFieldsLeft + i * kFieldPitch, kNumberWidth));
+        ComboBox_SerialNo_Char[i] = MakeComboBox(Panel_SerialNo, name.constData());
         NameForScreenReaders(ComboBox_SerialNo_Char[i], QStringLiteral("Serial number character %1").arg(i + 1));
+        serial.Row->addWidget(ComboBox_SerialNo_Char[i]);
     }
+    serial.Row->addStretch();
+    layout->addWidget(Panel_SerialNo);
 
-    std::tie(Panel_Timer, Label_Timer_OnOff, ComboBox_Timer_OnOff) =
-        MakeSetting(this, PanelRect(firstFullRow + 4, Column::Full, kTimerPanelHeight), kSwitchWidth, "Panel_Timer",
-                    "Label_Timer_OnOff", "ComboBox_Timer_OnOff");
-    CreateTimerControls(Panel_Timer);
+    CreateTimerControls();
+    layout->addWidget(Panel_Timer);
+    layout->addStretch();
 
-    Button_Select = MakeButton(this, "Button_Select", kButtonSelect);
-    Edit_SavePath = MakeEdit(this, "Edit_SavePath", kEditSavePath);
+    auto *saveRow = new QHBoxLayout;
+    Button_Select = MakeButton(this, "Button_Select");
+    Edit_SavePath = MakeEdit(this, "Edit_SavePath");
     NameForScreenReaders(Edit_SavePath, QStringLiteral("Save folder"));
     Edit_SavePath->setReadOnly(true);
     PaintBoxGrey(Edit_SavePath);
-    Button_Generate = MakeButton(this, "Button_Generate", kButtonGenerate);
-    Button_Default = MakeButton(this, "Button_Default", kButtonDefault);
-    Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
+    saveRow->addWidget(Button_Select, 1);
+    saveRow->addWidget(Edit_SavePath, 4);
+    layout->addLayout(saveRow);
+    layout->addStretch();
+
+    // Generate at the left, Default in the middle, Exit at the right.
+    auto *buttonRow = new QHBoxLayout;
+    Button_Generate = MakeButton(this, "Button_Generate");
+    Button_Default = MakeButton(this, "Button_Default");
+    Button_Exit = MakeButton(this, "Button_Exit");
+    for (QPushButton *button : {Button_Generate, Button_Default, Button_Exit}) {
+        if (button != Button_Generate)
+            buttonRow->addStretch(1);
+        buttonRow->addWidget(button, 1);
+    }
+    layout->addLayout(buttonRow);
 
     for (QComboBox *box : {ComboBox_Interval_Minute, ComboBox_Interval_Second, ComboBox_TimeLapse_Hour,
                            ComboBox_TimeLapse_Minute})
@@ -285,28 +244,48 @@ void TSystemSetupForm::CreateControls()
         SetBoxEnabled(box, false);
 }
 
-void TSystemSetupForm::CreateTimerControls(QFrame *panel)
+// The on/off list at the left; the headings Start and End, each over Hour and Min; then
+// one row of four lists per period.
+void TSystemSetupForm::CreateTimerControls()
 {
-    const auto heading = [panel](const char *name, int column, int top, int width) {
-        return MakeLabel(panel, name, TimerHeadingRect(column, top, width), Qt::AlignCenter);
+    Panel_Timer = MakePanel(this, "Panel_Timer");
+    Label_Timer_OnOff = MakeLabel(Panel_Timer, "Label_Timer_OnOff");
+    ComboBox_Timer_OnOff = MakeComboBox(Panel_Timer, "ComboBox_Timer_OnOff");
+    Label_Timer_OnOff->setBuddy(ComboBox_Timer_OnOff);
+    QGridLayout *grid = MakeGridLayout(Panel_Timer);
+    grid->addWidget(Label_Timer_OnOff, 0, 0);
+    grid->addWidget(ComboBox_Timer_OnOff, 0, 1);
+
+    constexpr int kFirstColumn = 2;
+    const auto heading = [this](const char *name) {
+        return MakeLabel(Panel_Timer, name, {}, Qt::AlignCenter);
     };
-    Label_Timer_Start = heading("Label_Timer_Start", 0, kTimerHeadingTop, kTimerHeadingWidth);
-    Label_Timer_End = heading("Label_Timer_End", 2, kTimerHeadingTop, kTimerHeadingWidth);
-    Label_Timer_Start_Hour = heading("Label_Timer_Start_Hour", 0, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_Start_Minute = heading("Label_Timer_Start_Minute", 1, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_End_Hour = heading("Label_Timer_End_Hour", 2, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_End_Minute = heading("Label_Timer_End_Minute", 3, kTimerSubHeadingTop, kNumberWidth);
+    Label_Timer_Start = heading("Label_Timer_Start");
+    Label_Timer_End = heading("Label_Timer_End");
+    grid->addWidget(Label_Timer_Start, 0, kFirstColumn, 1, 2);
+    grid->addWidget(Label_Timer_End, 0, kFirstColumn + 2, 1, 2);
+    Label_Timer_Start_Hour = heading("Label_Timer_Start_Hour");
+    Label_Timer_Start_Minute = heading("Label_Timer_Start_Minute");
+    Label_Timer_End_Hour = heading("Label_Timer_End_Hour");
+    Label_Timer_End_Minute = heading("Label_Timer_End_Minute");
+    const QList<QLabel *> subHeadings = {Label_Timer_Start_Hour, Label_Timer_Start_Minute, Label_Timer_End_Hour,
+                                         Label_Timer_End_Minute};
+    for (int column = 0; column < 4; ++column)
+        grid->addWidget(subHeadings[column], 1, kFirstColumn + column);
+
     for (int period = 0; period < 4; ++period) {
         // The headings stand over the columns, not beside each list: each list is named.
         const auto make = [&](const char *part, int column, const char *spoken) {
             const QByteArray name = "ComboBox_Timer_" + QByteArray(part).replace('#', QByteArray::number(period + 1));
-            QComboBox *box = MakeComboBox(panel, name.constData(), TimerBoxRect(column, period));
+            QComboBox *box = MakeComboBox(Panel_Timer, name.constData());
             NameForScreenReaders(box, QStringLiteral("Timer %1 %2").arg(period + 1).arg(QLatin1String(spoken)));
+            grid->addWidget(box, 2 + period, kFirstColumn + column);
             return box;
         };
         ComboBox_Timer[period] = {make("Start#_Hour", 0, "start hour"), make("Start#_Minute", 1, "start minute"),
                                   make("End#_Hour", 2, "end hour"), make("End#_Minute", 3, "end minute")};
     }
+    grid->setColumnStretch(kFirstColumn + 4, 1);
 }
 
 void TSystemSetupForm::ConnectHandlers()
@@ -455,9 +434,23 @@ void TSystemSetupForm::ApplyCameraSetupTexts()
     Button_Generate->setText(text(Str::Generate));
     Button_Default->setText(text(Str::Default));
     Button_Exit->setText(text(Str::Exit));
+    LineUpColumns();
 
     SelectDefaultPositions();
     update();
+}
+
+// Every panel's caption is as wide as the widest, and so is every switch, so that the
+// lists and the fields after them start in the same columns from panel to panel.
+void TSystemSetupForm::LineUpColumns()
+{
+    QList<QWidget *> captions = {Label_SetClock, Label_Interval_OnOff, Label_TimeLapse_OnOff, Label_SerialNo_OnOff,
+                                 Label_Timer_OnOff};
+    for (const SettingControls &setting : m_simpleSettings)
+        captions += setting.Label;
+    MatchWidths(captions);
+    MatchWidths({ComboBox_SetClock_DateFormat, ComboBox_Interval_OnOff, ComboBox_TimeLapse_OnOff,
+                 ComboBox_SerialNo_OnOff, ComboBox_Timer_OnOff});
 }
 
 void TSystemSetupForm::ApplyCameraSetupDefaults()
@@ -486,6 +479,7 @@ void TSystemSetupForm::ResetCameraClock()
 void TSystemSetupForm::ShowCameraClock()
 {
     Edit_SetClock->setText(ClockText(m_capturedClock, ComboBox_SetClock_DateFormat->currentIndex()));
+    Edit_SetClock->setMinimumWidth(EditWidthFor(Edit_SetClock, Edit_SetClock->text()));
 }
 
 // Off sets every list of the group to 0 and disables it; On enables the lists and

@@ -81,8 +81,9 @@ private:
     };
 
     void CreateControls();
-    void CreateTimerControls(QFrame *panel);
+    void CreateTimerControls();
     void ConnectHandlers();
+    void LineUpColumns();
     void GuardAgainstTyping();
     QList<BoxField> BoxFields() const;
     // Every list to the position of a default record.
