@@ -187,6 +187,7 @@ void TestAccessibility::windowsAreNamed_data()
     QTest::addColumn<Window>("window");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
+    QTest::newRow("main") << Window::Main << QAccessible::Window << "TRELAN (V6.0)";
     QTest::newRow("camera") << Window::Camera << QAccessible::Dialog << "Camera Setup";
     QTest::newRow("MMS") << Window::Mms << QAccessible::Dialog << "MMS Setup";
     QTest::newRow("e-mail") << Window::Email << QAccessible::Dialog << "Smtp Setup";

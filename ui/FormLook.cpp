@@ -1,6 +1,8 @@
 #include "ui/FormLook.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QHash>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -249,6 +251,31 @@ QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     return panel;
+}
+
+namespace {
+
+QHash<QString, QAccessible::Role> &AccessibleRoles()
+{
+    static QHash<QString, QAccessible::Role> roles;
+    return roles;
+}
+
+QAccessibleInterface *WindowRoleFactory(const QString &className, QObject *object)
+{
+    const auto role = AccessibleRoles().constFind(className);
+    if (role == AccessibleRoles().cend() || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), *role);
+}
+
+} // namespace
+
+void SetAccessibleRole(const char *className, QAccessible::Role role)
+{
+    if (AccessibleRoles().isEmpty())
+        QAccessible::installFactory(WindowRoleFactory);
+    AccessibleRoles().insert(QString::fromLatin1(className), role);
 }
 
 void NameForScreenReaders(QWidget *control, const QString &name)

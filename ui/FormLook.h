@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -93,6 +94,10 @@ QGridLayout *MakeGridLayout(QWidget *panel);
 int EditWidthFor(const QLineEdit *edit, const QString &text);
 // An edit field wide enough for `characters` digits and no wider.
 void FitToDigits(QLineEdit *edit, int characters);
+
+// Makes assistive technology see every window of the class in `role`, where the class
+// it derives from gives another (a plain QWidget window is a mere client area).
+void SetAccessibleRole(const char *className, QAccessible::Role role);
 
 // Names a control for screen readers where no label stands beside it. A drop-down list
 // is read by its current text and ignores an accessible name, so it gets a label that

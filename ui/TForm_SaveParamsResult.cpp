@@ -5,7 +5,6 @@
 #include "ui/CoreText.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -43,21 +42,13 @@ std::optional<Str> Message(GenerationResult generationResult)
     return std::nullopt;
 }
 
-// To assistive technology the dialog is an alert, announced as it appears, whose
-// description is its message.
-QAccessibleInterface *ResultAlertFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TForm_SaveParamsResult") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
-    return nullptr;
-}
-
 } // namespace
 
 TForm_SaveParamsResult::TForm_SaveParamsResult(QWidget *parent) : QDialog(parent)
 {
-    static const bool alertInstalled = (QAccessible::installFactory(ResultAlertFactory), true);
-    Q_UNUSED(alertInstalled);
+    // To assistive technology the dialog is an alert, announced as it appears, whose
+    // description is its message.
+    SetAccessibleRole(metaObject()->className(), QAccessible::AlertMessage);
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     connect(Button_Exit, &QPushButton::clicked, this, &TForm_SaveParamsResult::Button_ExitClick);

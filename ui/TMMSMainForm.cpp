@@ -43,6 +43,7 @@ constexpr int kModelTK300GE = 2;
 TMMSMainForm::TMMSMainForm(QWidget *parent) : QWidget(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels, true), TitleBarButtons::MinimiseAndClose, true);
+    SetAccessibleRole(metaObject()->className(), QAccessible::Window);
     CreateControls();
     ConnectHandlers();
     FormCreate();
