@@ -21,9 +21,10 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// The look every window shares: colours, fonts, title bars and the making of controls
-// at fixed positions. Positions and sizes are device-independent pixels (96 per inch),
-// so Qt scales them on high-DPI screens.
+// The look every window shares: colours, fonts, title bars, the making of controls
+// (at fixed positions in the main window and the two small dialogs, by layouts in the
+// settings dialogs) and what screen readers and the keyboard need. Positions and sizes
+// are device-independent pixels (96 per inch), so Qt scales them on high-DPI screens.
 
 // Background of every window and panel.
 QColor SkyBlue();
@@ -84,12 +85,12 @@ void MatchWidths(const QList<QWidget *> &widgets);
 // The layout of a panel or group box: its controls side by side, or in a grid, with the
 // margins every panel of the program keeps.
 QHBoxLayout *MakeRowLayout(QWidget *panel);
+QGridLayout *MakeGridLayout(QWidget *panel);
 // A gap in a row between one captioned control and the next, wider than the space
 // between a caption and its control; it grows with the font.
 void AddGap(QHBoxLayout *row);
 // The layout of a settings dialog: its panels and rows from top to bottom.
 QVBoxLayout *MakeColumnLayout(QWidget *window);
-QGridLayout *MakeGridLayout(QWidget *panel);
 // The width at which an edit field shows `text` whole.
 int EditWidthFor(const QLineEdit *edit, const QString &text);
 // An edit field wide enough for `characters` digits and no wider.
