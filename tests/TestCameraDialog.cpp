@@ -349,7 +349,8 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
                                                 "BADAAB3BEB1B2DFACB"
                                                 "000006C3")
                                          .toLower());
-    CHECK(Generated(Dialog(), GenerationResult::CameraGenerated, QStringLiteral("System configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::CameraGenerated,
+                    QStringLiteral("System configuration file has been generated.")));
 }
 
 void TestCameraDialog::generateWritesTheClockCapturedBefore()
@@ -368,7 +369,8 @@ void TestCameraDialog::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Pick(List("ComboBox_Mode"), 2);
-    CHECK(GenerateRefused(Dialog(), SaveInto(folder), GenerationResult::CameraFailed, QStringLiteral("System configuration file has been failed.")));
+    CHECK(GenerateRefused(Dialog(), SaveInto(folder), GenerationResult::CameraFailed,
+                          QStringLiteral("System configuration file has been failed.")));
     QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2); // what was picked stays
 }
 

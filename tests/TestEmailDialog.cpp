@@ -195,7 +195,8 @@ void TestEmailDialog::generateInAutoModeWritesTheRecord()
     const std::optional<mms::Bytes> composed = mms::ComposeEmailSetupFile(expected);
     QVERIFY(composed);
     QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
-    CHECK(Generated(Dialog(), GenerationResult::EmailGenerated, QStringLiteral("Email configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::EmailGenerated,
+                    QStringLiteral("Email configuration file has been generated.")));
 }
 
 void TestEmailDialog::generateInManualModeWithEverythingEmpty()

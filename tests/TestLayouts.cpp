@@ -84,7 +84,10 @@ QString Clipped(QWidget *dialog)
             continue;
         const int needed = Widest(control->fontMetrics(), room->second);
         if (needed > room->first)
-            return QStringLiteral("%1 needs %2 pixels for its text, has %3").arg(control->objectName()).arg(needed).arg(room->first);
+            return QStringLiteral("%1 needs %2 pixels for its text, has %3")
+                .arg(control->objectName())
+                .arg(needed)
+                .arg(room->first);
         const QRect inWindow(control->mapTo(dialog, QPoint(0, 0)), control->size());
         if (!dialog->rect().contains(inWindow))
             return QStringLiteral("%1 reaches out of the window").arg(control->objectName());

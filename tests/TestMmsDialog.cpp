@@ -132,7 +132,8 @@ void TestMmsDialog::generateInAutoModeWritesTheRecord()
     const std::optional<mms::Bytes> composed = mms::ComposeMmsSetupFile(expected);
     QVERIFY(composed);
     QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
-    CHECK(Generated(Dialog(), GenerationResult::MmsGenerated, QStringLiteral("MMS configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::MmsGenerated,
+                    QStringLiteral("MMS configuration file has been generated.")));
 }
 
 void TestMmsDialog::generateWithAnEmptyNumberWritesZero()

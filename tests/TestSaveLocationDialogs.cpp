@@ -271,11 +271,13 @@ void TestSaveLocationDialogs::resultMessages_data()
     QTest::addColumn<GenerationResult>("result");
     QTest::addColumn<QString>("message");
     QTest::newRow("camera failed") << GenerationResult::CameraFailed << "System configuration file has been failed.";
-    QTest::newRow("camera generated") << GenerationResult::CameraGenerated << "System configuration file has been generated.";
+    QTest::newRow("camera generated") << GenerationResult::CameraGenerated
+                                      << "System configuration file has been generated.";
     QTest::newRow("MMS failed") << GenerationResult::MmsFailed << "MMS configuration file has been failed.";
     QTest::newRow("MMS generated") << GenerationResult::MmsGenerated << "MMS configuration file has been generated.";
     QTest::newRow("e-mail failed") << GenerationResult::EmailFailed << "Email configuration file has been failed.";
-    QTest::newRow("e-mail generated") << GenerationResult::EmailGenerated << "Email configuration file has been generated.";
+    QTest::newRow("e-mail generated") << GenerationResult::EmailGenerated
+                                      << "Email configuration file has been generated.";
     QTest::newRow("none yet") << GenerationResult::None << "";
     QTest::newRow("unknown") << GenerationResult(3) << "";
 }

@@ -241,7 +241,8 @@ void SendingSetupForm::ApplySendingTexts(SendingCaptions captions)
     c.Label_MMSMode->setText(text(captions.Mode));
     FillList(c.ComboBox_MMSMode, {text(Str::Auto), text(Str::Manual)});
     c.Label_MMSStatus->setText(text(captions.Status));
-    FillList(c.ComboBox_MMSStatus, {text(Str::Off), text(Str::Status800x600), text(Str::StatusVga), text(Str::StatusSms)});
+    FillList(c.ComboBox_MMSStatus,
+             {text(Str::Off), text(Str::Status800x600), text(Str::StatusVga), text(Str::StatusSms)});
     c.Label_MMSNumberPerDay->setText(text(captions.NumberPerDay));
     c.Label_MMSNumberPerDay_Note_0_Unlimited->setText(text(Str::NoteZeroUnlimited));
     c.Edit_MMSNumberPerDay->setAccessibleDescription(text(Str::NoteZeroUnlimited));

@@ -90,8 +90,9 @@ void TForm_SaveParamsResult::FormShow()
     const std::optional<Str> message = Message(m_result);
     Label_SaveParamsResult->setText(message ? CatalogueText(g_languageIndex, *message) : QString());
     Label_FailureReason->setText(m_failureReason);
-    setAccessibleDescription(m_failureReason.isEmpty() ? Label_SaveParamsResult->text()
-                                                       : Label_SaveParamsResult->text() + QLatin1Char('\n') + m_failureReason);
+    setAccessibleDescription(m_failureReason.isEmpty()
+                                 ? Label_SaveParamsResult->text()
+                                 : Label_SaveParamsResult->text() + QLatin1Char('\n') + m_failureReason);
     Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
 }
 

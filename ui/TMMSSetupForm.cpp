@@ -63,8 +63,9 @@ void TMMSSetupForm::CreateControls()
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
         const bool first = i == 0;
-        std::tie(Label_Mobile[i], Edit_Mobile[i]) = MakeTextField(grid, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n),
-                                                                  first ? 0 : 1, first ? kConnectionRows - 1 : i - 1);
+        std::tie(Label_Mobile[i], Edit_Mobile[i]) =
+            MakeTextField(grid, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n), first ? 0 : 1,
+                          first ? kConnectionRows - 1 : i - 1);
     }
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;

@@ -94,7 +94,8 @@ void TSMTPSetupForm::ApplyTexts()
     for (int i = 0; i < 4; ++i)
         Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
     // The fields of the three groups line up in two columns.
-    MatchWidths({Label_APN, Label_AccountPassword, Label_SmtpServer, Label_SenderEmail, Label_Email[0], Label_Email[2]});
+    MatchWidths(
+        {Label_APN, Label_AccountPassword, Label_SmtpServer, Label_SenderEmail, Label_Email[0], Label_Email[2]});
     MatchWidths({Label_Account, Label_Port, Label_SenderPassword, Label_Email[1], Label_Email[3]});
 }
 

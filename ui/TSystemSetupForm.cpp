@@ -163,7 +163,8 @@ void TSystemSetupForm::CreateControls()
     simpleGrid->setColumnStretch(1, 1);
 
     SettingRow clock = MakeSetting(this, "Panel_SetClock", "Label_SetClock", "ComboBox_SetClock_DateFormat");
-    std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) = std::tie(clock.Panel, clock.Label, clock.Box);
+    std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) =
+        std::tie(clock.Panel, clock.Label, clock.Box);
     Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock");
     // Read-only, not disabled: Tab reaches it and a screen reader reads the clock.
     Edit_SetClock->setReadOnly(true);
