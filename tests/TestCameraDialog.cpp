@@ -11,6 +11,7 @@
 #include "settings/CameraFields.h"
 #include "settings/CameraSettings.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,7 @@ private slots:
     void generateWritesTheClockCapturedBefore();
     void failedGenerateShowsTheReason();
     void generateWhileTheResultIsOpenOnlyRaisesIt();
+    void tabOrderFollowsTheArrangement();
     void typedKeysAreDiscarded_data();
     void typedKeysAreDiscarded();
 };
@@ -408,6 +410,27 @@ void TestCameraDialog::typedKeysAreDiscarded()
     QFETCH(QString, typed);
     QFETCH(bool, listOpen);
     CHECK(TypingIsDiscarded(List(list.constData()), typed, listOpen));
+}
+
+void TestCameraDialog::tabOrderFollowsTheArrangement()
+{
+    QVERIFY(QTest::qWaitForWindowActive(Dialog()));
+    List("ComboBox_Mode")->setFocus(Qt::TabFocusReason);
+    // Row by row, left to right; the hidden cycling save and the lists that their
+    // switches disable take no focus.
+    const QStringList expected = {
+        "ComboBox_PhotoSize", "ComboBox_VideoSize", "ComboBox_ImageBurst", "ComboBox_VideoLength", "ComboBox_Beep",
+        "ComboBox_SenseLevel", "ComboBox_TV", "ComboBox_TimeStamp", "ComboBox_SetClock_DateFormat", "Edit_SetClock",
+        "Button_GetTime", "ComboBox_Interval_OnOff", "ComboBox_TimeLapse_OnOff", "ComboBox_SerialNo_OnOff",
+        "ComboBox_SerialNo_Char1", "ComboBox_SerialNo_Char2", "ComboBox_SerialNo_Char3", "ComboBox_SerialNo_Char4",
+        "ComboBox_Timer_OnOff", "Button_Select", "Edit_SavePath", "Button_Generate", "Button_Default", "Button_Exit",
+        "ComboBox_Mode"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited += QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(TestCameraDialog)
