@@ -8,8 +8,10 @@
 #include "ui/TMMSMainForm.h"
 #include "ui/TSystemSetupForm.h"
 
+#include "settings/CameraFields.h"
 #include "settings/CameraSettings.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,10 +45,10 @@ class TestCameraDialog : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Dialog() const { return g_forms.SystemSetupForm; }
+    QWidget *Dialog() const { return Windows().SystemSetupForm; }
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QString ClockText() const { return Find<QLineEdit>(Dialog(), "Edit_SetClock")->text(); }
-    void Open() { Click(g_forms.MMSMainForm, "Button_Camera_Setup"); }
+    void Open() { Click(Windows().MMSMainForm, "Button_Camera_Setup"); }
     void Reopen()
     {
         Click(Dialog(), "Button_Exit");
@@ -64,6 +66,7 @@ private slots:
     void showFillsTheListsAndSelects_data();
     void showFillsTheListsAndSelects();
     void captionsComeFromTheCatalogue();
+    void simpleSettingsAgreeWithTheCore();
     void reshowStartsAgain();
     void defaultResetsTheClock();
     void dateOrderCapturesTheClockAnew_data();
@@ -79,6 +82,7 @@ private slots:
     void generateWritesTheClockCapturedBefore();
     void failedGenerateShowsTheReason();
     void generateWhileTheResultIsOpenOnlyRaisesIt();
+    void tabOrderFollowsTheArrangement();
     void typedKeysAreDiscarded_data();
     void typedKeysAreDiscarded();
 };
@@ -87,13 +91,13 @@ void TestCameraDialog::init()
 {
     m_forms.emplace();
     m_now = kShowTime;
-    g_forms.SystemSetupForm->SetClockSource([this] { return m_now; });
+    Windows().SystemSetupForm->SetClockSource([this] { return m_now; });
     Open();
 }
 
 QString TestCameraDialog::SaveInto(const QTemporaryDir &folder)
 {
-    g_forms.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
+    Windows().SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
     return folder.filePath(QString::fromLatin1(mms::kCameraSetupFileName));
 }
 
@@ -165,6 +169,32 @@ void TestCameraDialog::captionsComeFromTheCatalogue()
         QCOMPARE(Find<QPushButton>(Dialog(), name)->text(), text);
     QCOMPARE(Dialog()->windowTitle(), QStringLiteral("Camera Setup"));
     QVERIFY(!Find<QWidget>(Dialog(), "Panel_CyclingSave")->isVisible());
+}
+
+// Each simple list offers as many entries as the core's description of its setting,
+// and its position is the byte of that setting in the file.
+void TestCameraDialog::simpleSettingsAgreeWithTheCore()
+{
+    const auto coreCount = [](uint8_t mms::CameraSettings::*member) {
+        if (member == &mms::CameraSettings::ImageBurst)
+            return mms::kImageBurstMax;
+        for (const mms::CameraChoiceField &field : mms::CameraChoiceFields()) {
+            if (field.member == member)
+                return int(field.choices.size());
+        }
+        return -1;
+    };
+    for (const CameraSimpleSetting &setting : CameraSimpleSettings()) {
+        QComboBox *list = List(setting.BoxName);
+        QCOMPARE(list->count(), coreCount(setting.Member));
+        Pick(list, list->count() - 1);
+    }
+    QTemporaryDir folder;
+    const QString path = SaveInto(folder);
+    Click(Dialog(), "Button_Generate");
+    mms::CameraSettings written = mms::DecodeCameraSetupFile(ToBytes(ReadFile(path))).record;
+    for (const CameraSimpleSetting &setting : CameraSimpleSettings())
+        QVERIFY2(written.*setting.Member == List(setting.BoxName)->count() - 1, setting.BoxName);
 }
 
 void TestCameraDialog::reshowStartsAgain()
@@ -283,7 +313,7 @@ void TestCameraDialog::saveFolderStartsAtHome()
 #else
     const QString home = QDir::homePath();
 #endif
-    QCOMPARE(g_forms.SystemSetupForm->SavePathEdit()->text(), home);
+    QCOMPARE(Windows().SystemSetupForm->SavePathEdit()->text(), home);
 }
 
 void TestCameraDialog::saveFilePath_data()
@@ -321,7 +351,8 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
                                                 "BADAAB3BEB1B2DFACB"
                                                 "000006C3")
                                          .toLower());
-    CHECK(Generated(Dialog(), 2, QStringLiteral("System configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::CameraGenerated,
+                    QStringLiteral("System configuration file has been generated.")));
 }
 
 void TestCameraDialog::generateWritesTheClockCapturedBefore()
@@ -340,23 +371,24 @@ void TestCameraDialog::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Pick(List("ComboBox_Mode"), 2);
-    CHECK(GenerateRefused(Dialog(), SaveInto(folder), 1, QStringLiteral("System configuration file has been failed.")));
+    CHECK(GenerateRefused(Dialog(), SaveInto(folder), GenerationResult::CameraFailed,
+                          QStringLiteral("System configuration file has been failed.")));
     QCOMPARE(List("ComboBox_Mode")->currentIndex(), 2); // what was picked stays
 }
 
 void TestCameraDialog::generateWhileTheResultIsOpenOnlyRaisesIt()
 {
     QTemporaryDir folder;
-    g_forms.SystemSetupForm->SavePathEdit()->setText(folder.filePath(QStringLiteral("missing")));
+    Windows().SystemSetupForm->SavePathEdit()->setText(folder.filePath(QStringLiteral("missing")));
     Click(Dialog(), "Button_Generate");
     QCOMPARE(ResultText(), QStringLiteral("System configuration file has been failed."));
 
     SaveInto(folder);
     Click(Dialog(), "Button_Generate");
-    QCOMPARE(g_shared.GenerationResult, 2);
+    QCOMPARE(LatestResult(), GenerationResult::CameraGenerated);
     QCOMPARE(ResultText(), QStringLiteral("System configuration file has been failed."));
-    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
-    QVERIFY(!g_forms.Form_SaveParamsResult->isVisible());
+    Click(Windows().Form_SaveParamsResult, "Button_Exit");
+    QVERIFY(!Windows().Form_SaveParamsResult->isVisible());
     QVERIFY(Dialog()->isVisible());
 }
 
@@ -378,6 +410,27 @@ void TestCameraDialog::typedKeysAreDiscarded()
     QFETCH(QString, typed);
     QFETCH(bool, listOpen);
     CHECK(TypingIsDiscarded(List(list.constData()), typed, listOpen));
+}
+
+void TestCameraDialog::tabOrderFollowsTheArrangement()
+{
+    QVERIFY(QTest::qWaitForWindowActive(Dialog()));
+    List("ComboBox_Mode")->setFocus(Qt::TabFocusReason);
+    // Row by row, left to right; the hidden cycling save and the lists that their
+    // switches disable take no focus.
+    const QStringList expected = {
+        "ComboBox_PhotoSize", "ComboBox_VideoSize", "ComboBox_ImageBurst", "ComboBox_VideoLength", "ComboBox_Beep",
+        "ComboBox_SenseLevel", "ComboBox_TV", "ComboBox_TimeStamp", "ComboBox_SetClock_DateFormat", "Edit_SetClock",
+        "Button_GetTime", "ComboBox_Interval_OnOff", "ComboBox_TimeLapse_OnOff", "ComboBox_SerialNo_OnOff",
+        "ComboBox_SerialNo_Char1", "ComboBox_SerialNo_Char2", "ComboBox_SerialNo_Char3", "ComboBox_SerialNo_Char4",
+        "ComboBox_Timer_OnOff", "Button_Select", "Edit_SavePath", "Button_Generate", "Button_Default", "Button_Exit",
+        "ComboBox_Mode"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited += QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(TestCameraDialog)

@@ -31,13 +31,13 @@ class TestEmailDialog : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Dialog() const { return g_forms.SMTPSetupForm; }
+    QWidget *Dialog() const { return Windows().SMTPSetupForm; }
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QLineEdit *Field(const QString &name) const { return Find<QLineEdit>(Dialog(), qPrintable(name)); }
     QLineEdit *NumberField() const { return Field(QStringLiteral("Edit_MMSNumberPerDay")); }
     QString Server() const { return Field(QStringLiteral("Edit_SmtpServer"))->text(); }
     QString Port() const { return Field(QStringLiteral("Edit_Port"))->text(); }
-    void Open() { Click(g_forms.MMSMainForm, "Button_Smtp_Setup"); }
+    void Open() { Click(Windows().MMSMainForm, "Button_Smtp_Setup"); }
     QString SaveInto(const QTemporaryDir &folder) const;
 
     std::optional<FormsFixture> m_forms;
@@ -63,7 +63,7 @@ void TestEmailDialog::init()
 
 QString TestEmailDialog::SaveInto(const QTemporaryDir &folder) const
 {
-    g_forms.SMTPSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
+    Windows().SMTPSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
     return folder.filePath(QString::fromLatin1(mms::kEmailSetupFileName));
 }
 
@@ -195,7 +195,8 @@ void TestEmailDialog::generateInAutoModeWritesTheRecord()
     const std::optional<mms::Bytes> composed = mms::ComposeEmailSetupFile(expected);
     QVERIFY(composed);
     QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
-    CHECK(Generated(Dialog(), 22, QStringLiteral("Email configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::EmailGenerated,
+                    QStringLiteral("Email configuration file has been generated.")));
 }
 
 void TestEmailDialog::generateInManualModeWithEverythingEmpty()
@@ -210,7 +211,7 @@ void TestEmailDialog::generateInManualModeWithEverythingEmpty()
     QCOMPARE(written.size(), 840);
     // The running checksum of this file, big-endian at offsets 834 to 837.
     QCOMPARE(written.mid(834, 4).toHex(), QByteArray("000285a6"));
-    QCOMPARE(g_shared.GenerationResult, 22);
+    QCOMPARE(LatestResult(), GenerationResult::EmailGenerated);
 }
 
 QTEST_MAIN(TestEmailDialog)

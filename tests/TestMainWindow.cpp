@@ -20,7 +20,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Main() const { return g_forms.MMSMainForm; }
+    QWidget *Main() const { return Windows().MMSMainForm; }
     QComboBox *ModelList() const { return Find<QComboBox>(Main(), "ComboBox_Camera_Model"); }
     bool IsEnabled(const char *buttonName) const { return Find<QPushButton>(Main(), buttonName)->isEnabled(); }
     static QWidget *Window(const QString &className);
@@ -182,9 +182,9 @@ void TestMainWindow::closingEndsTheProgramWhileDialogsAreOpen()
     QFETCH(bool, byCloseBox);
     // The camera dialog's Select leaves the save-location dialog open after its Exit.
     Click(Main(), "Button_Camera_Setup");
-    Click(g_forms.SystemSetupForm, "Button_Select");
-    Click(g_forms.SystemSetupForm, "Button_Exit");
-    QVERIFY(g_forms.Form_SelectSavePath->isVisible());
+    Click(Windows().SystemSetupForm, "Button_Select");
+    Click(Windows().SystemSetupForm, "Button_Exit");
+    QVERIFY(Windows().Form_SelectSavePath->isVisible());
 
     QTimer closer;
     closer.setSingleShot(true);

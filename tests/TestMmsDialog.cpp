@@ -23,11 +23,11 @@ class TestMmsDialog : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Dialog() const { return g_forms.MMSSetupForm; }
+    QWidget *Dialog() const { return Windows().MMSSetupForm; }
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QLineEdit *Field(const QString &name) const { return Find<QLineEdit>(Dialog(), qPrintable(name)); }
     QLineEdit *NumberField() const { return Field(QStringLiteral("Edit_MMSNumberPerDay")); }
-    void Open() { Click(g_forms.MMSMainForm, "Button_MMS_Setup"); }
+    void Open() { Click(Windows().MMSMainForm, "Button_MMS_Setup"); }
     QString SaveInto(const QTemporaryDir &folder) const;
 
     std::optional<FormsFixture> m_forms;
@@ -52,7 +52,7 @@ void TestMmsDialog::init()
 
 QString TestMmsDialog::SaveInto(const QTemporaryDir &folder) const
 {
-    g_forms.MMSSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
+    Windows().MMSSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
     return folder.filePath(QString::fromLatin1(mms::kMmsSetupFileName));
 }
 
@@ -132,7 +132,8 @@ void TestMmsDialog::generateInAutoModeWritesTheRecord()
     const std::optional<mms::Bytes> composed = mms::ComposeMmsSetupFile(expected);
     QVERIFY(composed);
     QCOMPARE(ReadFile(path).toHex(), ToQ(*composed).toHex());
-    CHECK(Generated(Dialog(), 12, QStringLiteral("MMS configuration file has been generated.")));
+    CHECK(Generated(Dialog(), GenerationResult::MmsGenerated,
+                    QStringLiteral("MMS configuration file has been generated.")));
 }
 
 void TestMmsDialog::generateWithAnEmptyNumberWritesZero()
@@ -156,7 +157,7 @@ void TestMmsDialog::generateInManualModeWithEverythingEmpty()
     QCOMPARE(written.size(), 960);
     // The running checksum of this file, big-endian at offsets 954 to 957.
     QCOMPARE(written.mid(954, 4).toHex(), QByteArray("0002e970"));
-    QCOMPARE(g_shared.GenerationResult, 12);
+    QCOMPARE(LatestResult(), GenerationResult::MmsGenerated);
 }
 
 QTEST_MAIN(TestMmsDialog)

@@ -25,25 +25,25 @@ namespace {
 
 // The settings dialog for a save-location selector, and the main window's button
 // that opens it.
-QWidget *DialogOf(int caller)
+QWidget *DialogOf(SaveLocationTarget caller)
 {
     switch (caller) {
-    case kSaveForCamera:
-        return g_forms.SystemSetupForm;
-    case kSaveForMms:
-        return g_forms.MMSSetupForm;
+    case SaveLocationTarget::Camera:
+        return Windows().SystemSetupForm;
+    case SaveLocationTarget::Mms:
+        return Windows().MMSSetupForm;
     default:
-        return g_forms.SMTPSetupForm;
+        return Windows().SMTPSetupForm;
     }
 }
 
-const char *SetupButton(int caller)
+const char *SetupButton(SaveLocationTarget caller)
 {
     static const char *const buttons[] = {"Button_Camera_Setup", "Button_MMS_Setup", "Button_Smtp_Setup"};
-    return buttons[caller];
+    return buttons[int(caller)];
 }
 
-QLineEdit *SaveFolderField(int caller)
+QLineEdit *SaveFolderField(SaveLocationTarget caller)
 {
     return Find<QLineEdit>(DialogOf(caller), "Edit_SavePath");
 }
@@ -59,12 +59,12 @@ class TestSaveLocationDialogs : public QObject {
     Q_OBJECT
 
 private:
-    QWidget *Chooser() const { return g_forms.Form_SelectSavePath; }
+    QWidget *Chooser() const { return Windows().Form_SelectSavePath; }
     QListWidget *FolderList() const { return Find<QListWidget>(Chooser(), "DirectoryListBox_Mid"); }
     QListWidgetItem *Entry(const QString &text) const;
     void OpenEntry(const QString &text) const;
     // Opens the settings dialog of `caller` from the main window and presses its Select.
-    void SelectFrom(int caller) const;
+    void SelectFrom(SaveLocationTarget caller) const;
     QStringList SaveFolders() const;
     QString Sub(const QString &relative) const { return m_tree->filePath(relative); }
 
@@ -97,7 +97,7 @@ void TestSaveLocationDialogs::init()
     QVERIFY(QDir(m_tree->path()).mkpath(QStringLiteral("alpha")));
     QVERIFY(QDir(m_tree->path()).mkpath(QStringLiteral("beta/inner")));
     // Every caller starts at the MMS dialog's folder.
-    SaveFolderField(kSaveForMms)->setText(Native(m_tree->path()));
+    SaveFolderField(SaveLocationTarget::Mms)->setText(Native(m_tree->path()));
 }
 
 void TestSaveLocationDialogs::cleanup()
@@ -122,45 +122,45 @@ void TestSaveLocationDialogs::OpenEntry(const QString &text) const
     QTest::mouseDClick(FolderList()->viewport(), Qt::LeftButton, {}, centre);
 }
 
-void TestSaveLocationDialogs::SelectFrom(int caller) const
+void TestSaveLocationDialogs::SelectFrom(SaveLocationTarget caller) const
 {
-    Click(g_forms.MMSMainForm, SetupButton(caller));
+    Click(Windows().MMSMainForm, SetupButton(caller));
     Click(DialogOf(caller), "Button_Select");
     QVERIFY(Chooser()->isVisible());
 }
 
 QStringList TestSaveLocationDialogs::SaveFolders() const
 {
-    return {SaveFolderField(kSaveForCamera)->text(), SaveFolderField(kSaveForMms)->text(),
-            SaveFolderField(kSaveForEmail)->text()};
+    return {SaveFolderField(SaveLocationTarget::Camera)->text(), SaveFolderField(SaveLocationTarget::Mms)->text(),
+            SaveFolderField(SaveLocationTarget::Email)->text()};
 }
 
 void TestSaveLocationDialogs::okFillsTheCallersField_data()
 {
-    QTest::addColumn<int>("caller");
-    QTest::newRow("camera") << int(kSaveForCamera);
-    QTest::newRow("MMS") << int(kSaveForMms);
-    QTest::newRow("e-mail") << int(kSaveForEmail);
+    QTest::addColumn<SaveLocationTarget>("caller");
+    QTest::newRow("camera") << SaveLocationTarget::Camera;
+    QTest::newRow("MMS") << SaveLocationTarget::Mms;
+    QTest::newRow("e-mail") << SaveLocationTarget::Email;
 }
 
 void TestSaveLocationDialogs::okFillsTheCallersField()
 {
-    QFETCH(int, caller);
+    QFETCH(SaveLocationTarget, caller);
     QStringList expected = SaveFolders();
     SelectFrom(caller);
-    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), Native(m_tree->path()));
+    QCOMPARE(Windows().Form_SelectSavePath->CurrentFolder(), Native(m_tree->path()));
     OpenEntry(QStringLiteral("beta"));
-    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("beta"))));
+    QCOMPARE(Windows().Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("beta"))));
 
     Click(Chooser(), "Button_Exit");
-    expected[caller] = Native(Sub(QStringLiteral("beta")));
+    expected[int(caller)] = Native(Sub(QStringLiteral("beta")));
     QCOMPARE(SaveFolders(), expected);
     QVERIFY(!Chooser()->isVisible());
 }
 
 void TestSaveLocationDialogs::listShowsThePathThenTheSubfolders()
 {
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     OpenEntry(QStringLiteral("beta"));
     QStringList texts;
     for (int row = 0; row < FolderList()->count(); ++row)
@@ -172,36 +172,36 @@ void TestSaveLocationDialogs::listShowsThePathThenTheSubfolders()
 
     OpenEntry(QFileInfo(m_tree->path()).fileName()); // up again
     QVERIFY(Entry(QStringLiteral("alpha")));
-    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), Native(m_tree->path()));
+    QCOMPARE(Windows().Form_SelectSavePath->CurrentFolder(), Native(m_tree->path()));
 }
 
 void TestSaveLocationDialogs::highlightingDoesNotOpen()
 {
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     QTest::mouseClick(FolderList()->viewport(), Qt::LeftButton, {},
                       FolderList()->visualItemRect(Entry(QStringLiteral("alpha"))).center());
     QCOMPARE(FolderList()->currentItem()->text(), QStringLiteral("alpha"));
     Click(Chooser(), "Button_Exit");
-    QCOMPARE(SaveFolderField(kSaveForCamera)->text(), Native(m_tree->path()));
+    QCOMPARE(SaveFolderField(SaveLocationTarget::Camera)->text(), Native(m_tree->path()));
 }
 
 void TestSaveLocationDialogs::enterOpensTheHighlightedFolder()
 {
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     FolderList()->setCurrentItem(Entry(QStringLiteral("alpha")));
     QTest::keyClick(FolderList(), Qt::Key_Return);
-    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("alpha"))));
+    QCOMPARE(Windows().Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("alpha"))));
     QVERIFY(Chooser()->isVisible());
 }
 
 void TestSaveLocationDialogs::generateWhileOpenKeepsTheCaller()
 {
     QTemporaryDir cameraFolder;
-    SaveFolderField(kSaveForCamera)->setText(Native(cameraFolder.path()));
+    SaveFolderField(SaveLocationTarget::Camera)->setText(Native(cameraFolder.path()));
     const QStringList before = SaveFolders();
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     OpenEntry(QStringLiteral("alpha"));
-    Click(g_forms.SystemSetupForm, "Button_Generate");
+    Click(Windows().SystemSetupForm, "Button_Generate");
     QVERIFY(QFileInfo::exists(cameraFolder.filePath(QStringLiteral("CAMERASETUP.dat"))));
 
     Click(Chooser(), "Button_Exit");
@@ -210,12 +210,12 @@ void TestSaveLocationDialogs::generateWhileOpenKeepsTheCaller()
 
 void TestSaveLocationDialogs::okFillsTheFieldOfAClosedDialog()
 {
-    SelectFrom(kSaveForEmail);
-    Click(g_forms.SMTPSetupForm, "Button_Exit");
-    QVERIFY(g_forms.MMSMainForm->isVisible());
+    SelectFrom(SaveLocationTarget::Email);
+    Click(Windows().SMTPSetupForm, "Button_Exit");
+    QVERIFY(Windows().MMSMainForm->isVisible());
     OpenEntry(QStringLiteral("alpha"));
     Click(Chooser(), "Button_Exit");
-    QCOMPARE(SaveFolderField(kSaveForEmail)->text(), Native(Sub(QStringLiteral("alpha"))));
+    QCOMPARE(SaveFolderField(SaveLocationTarget::Email)->text(), Native(Sub(QStringLiteral("alpha"))));
 }
 
 void TestSaveLocationDialogs::cancelAndCloseBoxChangeNothing_data()
@@ -229,7 +229,7 @@ void TestSaveLocationDialogs::cancelAndCloseBoxChangeNothing()
 {
     QFETCH(bool, byCloseBox);
     const QStringList before = SaveFolders();
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     OpenEntry(QStringLiteral("beta"));
     if (byCloseBox)
         Chooser()->close();
@@ -237,22 +237,22 @@ void TestSaveLocationDialogs::cancelAndCloseBoxChangeNothing()
         Click(Chooser(), "Button_Cancel");
     QVERIFY(!Chooser()->isVisible());
     QCOMPARE(SaveFolders(), before);
-    QVERIFY(g_forms.SystemSetupForm->isVisible());
+    QVERIFY(Windows().SystemSetupForm->isVisible());
 }
 
 void TestSaveLocationDialogs::unopenableStartKeepsTheFolderShown()
 {
-    SelectFrom(kSaveForMms);
+    SelectFrom(SaveLocationTarget::Mms);
     OpenEntry(QStringLiteral("beta"));
     Click(Chooser(), "Button_Cancel");
-    SaveFolderField(kSaveForMms)->setText(Native(Sub(QStringLiteral("gone"))));
-    Click(g_forms.MMSSetupForm, "Button_Select");
-    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("beta"))));
+    SaveFolderField(SaveLocationTarget::Mms)->setText(Native(Sub(QStringLiteral("gone"))));
+    Click(Windows().MMSSetupForm, "Button_Select");
+    QCOMPARE(Windows().Form_SelectSavePath->CurrentFolder(), Native(Sub(QStringLiteral("beta"))));
 }
 
 void TestSaveLocationDialogs::driveChooserHoldsTheOpenFolder()
 {
-    SelectFrom(kSaveForCamera);
+    SelectFrom(SaveLocationTarget::Camera);
     const auto *drives = Find<QComboBox>(Chooser(), "DriveComboBox_Mid");
     QStringList roots;
     for (int i = 0; i < drives->count(); ++i)
@@ -268,24 +268,26 @@ void TestSaveLocationDialogs::driveChooserHoldsTheOpenFolder()
 
 void TestSaveLocationDialogs::resultMessages_data()
 {
-    QTest::addColumn<int>("result");
+    QTest::addColumn<GenerationResult>("result");
     QTest::addColumn<QString>("message");
-    QTest::newRow("camera failed") << 1 << "System configuration file has been failed.";
-    QTest::newRow("camera generated") << 2 << "System configuration file has been generated.";
-    QTest::newRow("MMS failed") << 11 << "MMS configuration file has been failed.";
-    QTest::newRow("MMS generated") << 12 << "MMS configuration file has been generated.";
-    QTest::newRow("e-mail failed") << 21 << "Email configuration file has been failed.";
-    QTest::newRow("e-mail generated") << 22 << "Email configuration file has been generated.";
-    QTest::newRow("none yet") << 0 << "";
-    QTest::newRow("unknown") << 3 << "";
+    QTest::newRow("camera failed") << GenerationResult::CameraFailed << "System configuration file has been failed.";
+    QTest::newRow("camera generated") << GenerationResult::CameraGenerated
+                                      << "System configuration file has been generated.";
+    QTest::newRow("MMS failed") << GenerationResult::MmsFailed << "MMS configuration file has been failed.";
+    QTest::newRow("MMS generated") << GenerationResult::MmsGenerated << "MMS configuration file has been generated.";
+    QTest::newRow("e-mail failed") << GenerationResult::EmailFailed << "Email configuration file has been failed.";
+    QTest::newRow("e-mail generated") << GenerationResult::EmailGenerated
+                                      << "Email configuration file has been generated.";
+    QTest::newRow("none yet") << GenerationResult::None << "";
+    QTest::newRow("unknown") << GenerationResult(3) << "";
 }
 
 void TestSaveLocationDialogs::resultMessages()
 {
-    QFETCH(int, result);
+    QFETCH(GenerationResult, result);
     QFETCH(QString, message);
-    ReportGeneration(result);
-    QWidget *resultDialog = g_forms.Form_SaveParamsResult;
+    Windows().Form_SaveParamsResult->Report(result, QString());
+    QWidget *resultDialog = Windows().Form_SaveParamsResult;
     QVERIFY(resultDialog->isVisible());
     QCOMPARE(Find<QLabel>(resultDialog, "Label_SaveParamsResult")->text(), message);
     QCOMPARE(Find<QPushButton>(resultDialog, "Button_Exit")->text(), QStringLiteral("ok"));

@@ -41,7 +41,7 @@ struct SendingDialog {
     QStringList senderFields;    // typed in either mode; a change of mode leaves them
     QStringList recipientFields; // typed in either mode; a change of mode empties them
     const char *fileName;
-    int failedResult;
+    GenerationResult failedResult;
     QString failedText;
 
     // Every text field, in keyboard order.
@@ -53,7 +53,7 @@ const SendingDialog &Mms()
     static const SendingDialog dialog = {
         .tag = "mms",
         .openButton = "Button_MMS_Setup",
-        .window = []() -> SendingSetupForm * { return g_forms.MMSSetupForm; },
+        .window = []() -> SendingSetupForm * { return Windows().MMSSetupForm; },
         .countries = FromCore(mms::MmsCatalogue().CountryNames()),
         .otherCountry = QStringLiteral("United Kingdom"),
         .otherOperator = QStringLiteral("Orange"),
@@ -63,7 +63,7 @@ const SendingDialog &Mms()
         .recipientFields = {"Edit_Mobile1", "Edit_Mobile2", "Edit_Mobile3", "Edit_Mobile4", "Edit_Email1",
                             "Edit_Email2", "Edit_Email3", "Edit_Email4"},
         .fileName = mms::kMmsSetupFileName,
-        .failedResult = 11,
+        .failedResult = GenerationResult::MmsFailed,
         .failedText = QStringLiteral("MMS configuration file has been failed."),
     };
     return dialog;
@@ -74,7 +74,7 @@ const SendingDialog &Email()
     static const SendingDialog dialog = {
         .tag = "email",
         .openButton = "Button_Smtp_Setup",
-        .window = []() -> SendingSetupForm * { return g_forms.SMTPSetupForm; },
+        .window = []() -> SendingSetupForm * { return Windows().SMTPSetupForm; },
         .countries = FromCore(mms::EmailCatalogue().CountryNames()),
         .otherCountry = QStringLiteral("Deutschland"), // its operators have SMTP presets
         .otherOperator = QStringLiteral("otelo"),
@@ -82,7 +82,7 @@ const SendingDialog &Email()
         .senderFields = {"Edit_SmtpServer", "Edit_Port", "Edit_SenderEmail", "MaskEdit_SenderPassword"},
         .recipientFields = {"Edit_Email1", "Edit_Email2", "Edit_Email3", "Edit_Email4"},
         .fileName = mms::kEmailSetupFileName,
-        .failedResult = 21,
+        .failedResult = GenerationResult::EmailFailed,
         .failedText = QStringLiteral("Email configuration file has been failed."),
     };
     return dialog;
@@ -127,7 +127,7 @@ private:
     QComboBox *List(const char *name) const { return Find<QComboBox>(Dialog(), name); }
     QLineEdit *Field(const QString &name) const { return Find<QLineEdit>(Dialog(), qPrintable(name)); }
     QLineEdit *NumberField() const { return Field(QStringLiteral("Edit_MMSNumberPerDay")); }
-    void Open() { Click(g_forms.MMSMainForm, m_dialog->openButton); }
+    void Open() { Click(Windows().MMSMainForm, m_dialog->openButton); }
     void Reopen();
     void Activate();
     // Types the field's own name into every field that takes typing.
@@ -177,7 +177,7 @@ void TestSendingRows::init()
 void TestSendingRows::Reopen()
 {
     Click(Dialog(), "Button_Exit");
-    QVERIFY(g_forms.MMSMainForm->isVisible());
+    QVERIFY(Windows().MMSMainForm->isVisible());
     Open();
 }
 

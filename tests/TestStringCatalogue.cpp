@@ -1,6 +1,7 @@
 // The user-interface texts: every block complete in its range, empty outside it, the
 // fixed rows exactly as the windows and the camera's users know them.
 #include "catalogue/StringCatalogue.h"
+#include "catalogue/StringNumbers.h"
 
 #include <QTest>
 
@@ -21,6 +22,110 @@ int LastNumberOf(int language) { return language <= 1 ? 112 : 94; }
 const QList<int> kSameInAllBlocks = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23, 24, 25, 33,
                                      56, 57, 59, 63, 64, 65, 68, 73, 74, 89};
 
+// Each named number with its English text: a name that drifts from its number (or a
+// number renumbered in the strings file) shows here.
+struct NamedString {
+    mms::Str number;
+    const char *english;
+};
+using mms::Str;
+constexpr NamedString kNamedStrings[] = {
+    {Str::SelectLanguage, "Select Language"},
+    {Str::English, "English"},
+    {Str::Deutsch, "Deutsch"},
+    {Str::Mode, "Mode"},
+    {Str::Camera, "Camera"},
+    {Str::Video, "Video"},
+    {Str::CameraPlusVideo, "Camera+Video"},
+    {Str::PhotoSize, "Photo Size"},
+    {Str::Photo12MP, "12MP"},
+    {Str::Photo8MP, "8MP"},
+    {Str::Photo5MP, "5MP"},
+    {Str::VideoSize, "Video Size"},
+    {Str::Video1080P, "1080P"},
+    {Str::Video720P, "720P"},
+    {Str::ImageBurst, "Image Burst"},
+    {Str::Burst1Photo, "1 Photo"},
+    {Str::Burst2Photo, "2 Photo"},
+    {Str::Burst3Photo, "3 Photo"},
+    {Str::Burst4Photo, "4 Photo"},
+    {Str::Burst5Photo, "5 Photo"},
+    {Str::VideoLength, "Video Length"},
+    {Str::Length10s, "10s"},
+    {Str::Length30s, "30s"},
+    {Str::Length60s, "60s"},
+    {Str::Interval, "Interval"},
+    {Str::Off, "Off"},
+    {Str::On, "On"},
+    {Str::Hour, "Hour"},
+    {Str::Min, "Min"},
+    {Str::Sec, "Sec"},
+    {Str::Beep, "Beep"},
+    {Str::SenseLevel, "Sense Level"},
+    {Str::Low, "Low"},
+    {Str::Medium, "Medium"},
+    {Str::High, "High"},
+    {Str::SetClock, "Set Clock"},
+    {Str::Timer, "Timer"},
+    {Str::Start, "Start"},
+    {Str::End, "End"},
+    {Str::TimeLapse, "Time Lapse"},
+    {Str::TV, "TV"},
+    {Str::NTSC, "NTSC"},
+    {Str::PAL, "PAL"},
+    {Str::TimeStamp, "Time Stamp"},
+    {Str::CyclingSave, "Cycling Save"},
+    {Str::SerialNo, "Serial NO"},
+    {Str::MmsSetup, "MMS Setup"},
+    {Str::MmsStatus, "MMS Status"},
+    {Str::StatusVga, "VGA"},
+    {Str::StatusSms, "SMS"},
+    {Str::MmsNumberPerDay, "MMS Number/Day"},
+    {Str::DailyReport, "Daily Report"},
+    {Str::Mobile, "Mobile"},
+    {Str::Email, "Email"},
+    {Str::Country, "Country"},
+    {Str::Operator, "Operator"},
+    {Str::Url, "URL"},
+    {Str::Apn, "APN"},
+    {Str::Gateway, "Gateway"},
+    {Str::Port, "Port"},
+    {Str::Account, "Account"},
+    {Str::Password, "Password"},
+    {Str::CameraModel, "Camera Model"},
+    {Str::CameraSetup, "Camera Setup"},
+    {Str::SmtpSetup, "Smtp Setup"},
+    {Str::GetTheLatestUpdates, "Click here to get the latest updates"},
+    {Str::Select, "Select"},
+    {Str::Default, "Default"},
+    {Str::Generate, "Generate"},
+    {Str::Exit, "Exit"},
+    {Str::GetTime, "Get Time"},
+    {Str::Mms, "MMS"},
+    {Str::MmsMode, "MMS Mode"},
+    {Str::Auto, "Auto"},
+    {Str::Manual, "Manual"},
+    {Str::NoteZeroUnlimited, "Note: 0 = Unlimited"},
+    {Str::Recipients, "Recipients"},
+    {Str::EmailFailed, "Email configuration file has been failed."},
+    {Str::EmailGenerated, "Email configuration file has been generated."},
+    {Str::CameraFailed, "System configuration file has been failed."},
+    {Str::CameraGenerated, "System configuration file has been generated."},
+    {Str::MmsFailed, "MMS configuration file has been failed."},
+    {Str::MmsGenerated, "MMS configuration file has been generated."},
+    {Str::EmailNumberPerDay, "Email Number/Day"},
+    {Str::SmtpMode, "SMTP Mode"},
+    {Str::GprsStatus, "GPRS Status"},
+    {Str::Gprs, "GPRS"},
+    {Str::Sender, "Sender"},
+    {Str::SmtpServer, "Smtp Server"},
+    {Str::Ok, "ok"},
+    {Str::Cancel, "Cancel"},
+    {Str::Other, "Other"},
+    {Str::SenderEmail, "Sender Email"},
+    {Str::Status800x600, "800x600"},
+};
+
 } // namespace
 
 class TestStringCatalogue : public QObject {
@@ -28,6 +133,8 @@ class TestStringCatalogue : public QObject {
 private slots:
     void fixedRows_data();
     void fixedRows();
+    void namedNumbers_data();
+    void namedNumbers();
     void emptyOutsideTheBlocks_data();
     void emptyOutsideTheBlocks();
     void everyBlockIsComplete();
@@ -74,6 +181,21 @@ void TestStringCatalogue::fixedRows()
     QFETCH(int, number);
     QFETCH(QString, text);
     QCOMPARE(Text(language, number), text);
+}
+
+void TestStringCatalogue::namedNumbers_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("english");
+    for (const NamedString &named : kNamedStrings)
+        QTest::addRow("%d", int(named.number)) << int(named.number) << QString::fromUtf8(named.english);
+}
+
+void TestStringCatalogue::namedNumbers()
+{
+    QFETCH(int, number);
+    QFETCH(QString, english);
+    QCOMPARE(Text(0, number), english);
 }
 
 void TestStringCatalogue::emptyOutsideTheBlocks_data()

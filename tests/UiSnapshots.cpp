@@ -65,36 +65,37 @@ int main(int argc, char *argv[])
     }
     PrepareApplication();
     const FormSet forms;
+    const Forms &w = forms.Windows();
     QTemporaryDir saveFolder;
     bool ok = true;
 
-    g_forms.MMSMainForm->show();
-    ok &= Snap(g_forms.MMSMainForm, folder, "main-window.png");
+    w.MMSMainForm->show();
+    ok &= Snap(w.MMSMainForm, folder, "main-window.png");
 
-    Click(g_forms.MMSMainForm, "Button_Camera_Setup");
-    ok &= Snap(g_forms.SystemSetupForm, folder, "camera-dialog.png");
-    Click(g_forms.SystemSetupForm, "Button_Select");
-    ok &= Snap(g_forms.Form_SelectSavePath, folder, "save-location.png");
-    Click(g_forms.Form_SelectSavePath, "Button_Cancel");
+    Click(w.MMSMainForm, "Button_Camera_Setup");
+    ok &= Snap(w.SystemSetupForm, folder, "camera-dialog.png");
+    Click(w.SystemSetupForm, "Button_Select");
+    ok &= Snap(w.Form_SelectSavePath, folder, "save-location.png");
+    Click(w.Form_SelectSavePath, "Button_Cancel");
 
-    g_forms.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(saveFolder.path()));
-    Click(g_forms.SystemSetupForm, "Button_Generate");
-    ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-generated.png");
-    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
+    w.SystemSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(saveFolder.path()));
+    Click(w.SystemSetupForm, "Button_Generate");
+    ok &= Snap(w.Form_SaveParamsResult, folder, "result-generated.png");
+    Click(w.Form_SaveParamsResult, "Button_Exit");
     QFile::setPermissions(saveFolder.filePath(QString::fromLatin1(mms::kCameraSetupFileName)), QFile::ReadOwner);
-    Click(g_forms.SystemSetupForm, "Button_Generate");
-    ok &= Snap(g_forms.Form_SaveParamsResult, folder, "result-failed.png");
-    Click(g_forms.Form_SaveParamsResult, "Button_Exit");
-    Click(g_forms.SystemSetupForm, "Button_Exit");
+    Click(w.SystemSetupForm, "Button_Generate");
+    ok &= Snap(w.Form_SaveParamsResult, folder, "result-failed.png");
+    Click(w.Form_SaveParamsResult, "Button_Exit");
+    Click(w.SystemSetupForm, "Button_Exit");
 
-    Click(g_forms.MMSMainForm, "Button_MMS_Setup");
-    ok &= Snap(g_forms.MMSSetupForm, folder, "mms-dialog.png");
-    PickManualMode(g_forms.MMSSetupForm);
-    ok &= Snap(g_forms.MMSSetupForm, folder, "mms-dialog-manual.png");
-    Click(g_forms.MMSSetupForm, "Button_Exit");
-    Click(g_forms.MMSMainForm, "Button_Smtp_Setup");
-    ok &= Snap(g_forms.SMTPSetupForm, folder, "email-dialog.png");
-    PickManualMode(g_forms.SMTPSetupForm);
-    ok &= Snap(g_forms.SMTPSetupForm, folder, "email-dialog-manual.png");
+    Click(w.MMSMainForm, "Button_MMS_Setup");
+    ok &= Snap(w.MMSSetupForm, folder, "mms-dialog.png");
+    PickManualMode(w.MMSSetupForm);
+    ok &= Snap(w.MMSSetupForm, folder, "mms-dialog-manual.png");
+    Click(w.MMSSetupForm, "Button_Exit");
+    Click(w.MMSMainForm, "Button_Smtp_Setup");
+    ok &= Snap(w.SMTPSetupForm, folder, "email-dialog.png");
+    PickManualMode(w.SMTPSetupForm);
+    ok &= Snap(w.SMTPSetupForm, folder, "email-dialog-manual.png");
     return ok ? 0 : 1;
 }

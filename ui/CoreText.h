@@ -2,7 +2,7 @@
 
 // The core speaks UTF-8 std::string; the windows speak QString. The conversion
 // happens here and nowhere else.
-#include "catalogue/StringCatalogue.h"
+#include "catalogue/StringNumbers.h"
 
 #include <QFile>
 #include <QString>
@@ -40,8 +40,10 @@ inline std::string ToCorePath(const QString &path)
 #endif
 }
 
+using mms::Str;
+
 // String `number` of the language block, for a caption.
-inline QString CatalogueText(int language, int number)
+inline QString CatalogueText(int language, Str number)
 {
     return FromCore(mms::CatalogueString(language, number));
 }

@@ -1,8 +1,13 @@
 #include "ui/FormLook.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QHash>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
@@ -14,6 +19,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -49,6 +58,22 @@ void PaintBox(QWidget *box, const QColor &colour)
     palette.setColor(QPalette::Disabled, QPalette::Text, greyText);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyText);
     box->setPalette(palette);
+}
+
+// Set on a drop-down list that a layout places: it is kept as wide as its longest entry.
+const char kFitsItemsProperty[] = "mms_fitsItems";
+
+// The width that shows the longest entry whole, with the list's frame and arrow.
+int ListWidthFor(const QComboBox *box)
+{
+    const QFontMetrics metrics = box->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const QSize text(widest + metrics.averageCharWidth(), metrics.height());
+    return box->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, box).width();
 }
 
 } // namespace
@@ -132,6 +157,17 @@ void CentreOver(QWidget *window, const QWidget *area)
     window->move(area->frameGeometry().center() - window->rect().center());
 }
 
+void TakeFocus(QWidget *window)
+{
+    window->activateWindow();
+    for (QWidget *next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(window)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void BringUp(QWidget *window)
 {
     if (!window->isVisible()) {
@@ -145,13 +181,30 @@ void BringUp(QWidget *window)
 
 namespace {
 
+class FormButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 // A control of the given kind with its name, which tests find it by, and its place.
 template <typename Control>
 Control *MakeNamed(QWidget *parent, const char *name, QRect geometry)
 {
     auto *control = new Control(parent);
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
+    if (geometry.isValid())
+        control->setGeometry(geometry);
     return control;
 }
 
@@ -167,6 +220,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, QRect geometry, Qt::Alignme
 QComboBox *MakeComboBox(QWidget *parent, const char *name, QRect geometry)
 {
     auto *box = MakeNamed<QComboBox>(parent, name, geometry);
+    box->setProperty(kFitsItemsProperty, !geometry.isValid());
     PaintBox(box, WindowColour());
     return box;
 }
@@ -180,7 +234,8 @@ QLineEdit *MakeEdit(QWidget *parent, const char *name, QRect geometry)
 
 QPushButton *MakeButton(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *button = MakeNamed<QPushButton>(parent, name, geometry);
+    auto *button = MakeNamed<FormButton>(parent, name, geometry);
+    // No button is the dialog's default: Enter in a text field must not press Generate.
     button->setAutoDefault(false);
     return button;
 }
@@ -196,6 +251,108 @@ QFrame *MakePanel(QWidget *parent, const char *name, QRect geometry)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     return panel;
+}
+
+namespace {
+
+QHash<QString, QAccessible::Role> &AccessibleRoles()
+{
+    static QHash<QString, QAccessible::Role> roles;
+    return roles;
+}
+
+QAccessibleInterface *WindowRoleFactory(const QString &className, QObject *object)
+{
+    const auto role = AccessibleRoles().constFind(className);
+    if (role == AccessibleRoles().cend() || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), *role);
+}
+
+} // namespace
+
+void SetAccessibleRole(const char *className, QAccessible::Role role)
+{
+    if (AccessibleRoles().isEmpty())
+        QAccessible::installFactory(WindowRoleFactory);
+    AccessibleRoles().insert(QString::fromLatin1(className), role);
+}
+
+void NameForScreenReaders(QWidget *control, const QString &name)
+{
+    if (qobject_cast<QComboBox *>(control)) {
+        auto *label = new QLabel(name, control->parentWidget());
+        label->setObjectName(control->objectName() + QStringLiteral("_Name"));
+        label->setBuddy(control);
+        label->hide();
+    } else {
+        control->setAccessibleName(name);
+    }
+}
+
+void MatchWidths(const QList<QWidget *> &widgets)
+{
+    // A list's minimum already holds its longest entry.
+    int widest = 0;
+    for (const QWidget *widget : widgets)
+        widest = std::max({widest, widget->minimumWidth(), widget->sizeHint().width()});
+    for (QWidget *widget : widgets)
+        widget->setMinimumWidth(widest);
+}
+
+namespace {
+
+// Tighter than the style's own margins: the settings dialogs stack many panels.
+constexpr QMargins kPanelMargins(9, 4, 9, 4);
+constexpr int kGridSpacing = 4;
+constexpr int kWindowMargin = 10;
+constexpr int kPanelSpacing = 7;
+
+} // namespace
+
+QHBoxLayout *MakeRowLayout(QWidget *panel)
+{
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(kPanelMargins);
+    return layout;
+}
+
+QGridLayout *MakeGridLayout(QWidget *panel)
+{
+    auto *layout = new QGridLayout(panel);
+    layout->setContentsMargins(kPanelMargins);
+    layout->setVerticalSpacing(kGridSpacing);
+    return layout;
+}
+
+void AddGap(QHBoxLayout *row)
+{
+    constexpr int kGapCharacters = 4;
+    row->addSpacing(kGapCharacters * row->parentWidget()->fontMetrics().averageCharWidth());
+}
+
+QVBoxLayout *MakeColumnLayout(QWidget *window)
+{
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+    layout->setSpacing(kPanelSpacing);
+    return layout;
+}
+
+int EditWidthFor(const QLineEdit *edit, const QString &text)
+{
+    // The frame and the margins around the text, as the style draws them.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int margins = edit->textMargins().left() + edit->textMargins().right() + 2 * metrics.averageCharWidth();
+    const QSize contents(metrics.horizontalAdvance(text) + margins, metrics.height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
+}
+
+void FitToDigits(QLineEdit *edit, int characters)
+{
+    edit->setFixedWidth(EditWidthFor(edit, QString(characters, QLatin1Char('0'))));
 }
 
 void SetBoxEnabled(QWidget *box, bool enabled)
@@ -224,6 +381,8 @@ void FillList(QComboBox *box, const QStringList &items)
     box->clear();
     box->addItems(items);
     box->setCurrentIndex(-1);
+    if (box->property(kFitsItemsProperty).toBool())
+        box->setMinimumWidth(ListWidthFor(box));
 }
 
 QStringList NumberItems(int count)

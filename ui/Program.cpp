@@ -1,6 +1,7 @@
 #include "ui/Program.h"
 
 #include "ui/FormLook.h"
+#include "ui/SharedValues.h"
 #include "ui/TForm_SaveParamsResult.h"
 #include "ui/TForm_SelectSavePath.h"
 #include "ui/TMMSMainForm.h"
@@ -9,7 +10,7 @@
 #include "ui/TSystemSetupForm.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QLineEdit>
 
 void PrepareApplication()
 {
@@ -29,55 +30,71 @@ Form *FormSet::Create()
 
 FormSet::FormSet()
 {
-    g_shared = {};
-    g_forms.MMSMainForm = Create<TMMSMainForm>();
-    g_forms.MMSSetupForm = Create<TMMSSetupForm>();
-    g_forms.Form_SelectSavePath = Create<TForm_SelectSavePath>();
-    g_forms.SystemSetupForm = Create<TSystemSetupForm>();
-    g_forms.SMTPSetupForm = Create<TSMTPSetupForm>();
-    g_forms.Form_SaveParamsResult = Create<TForm_SaveParamsResult>();
+    g_languageIndex = 0;
+    m_forms.MMSMainForm = Create<TMMSMainForm>();
+    m_forms.MMSSetupForm = Create<TMMSSetupForm>();
+    m_forms.Form_SelectSavePath = Create<TForm_SelectSavePath>();
+    m_forms.SystemSetupForm = Create<TSystemSetupForm>();
+    m_forms.SMTPSetupForm = Create<TSMTPSetupForm>();
+    m_forms.Form_SaveParamsResult = Create<TForm_SaveParamsResult>();
+    ConnectWindows();
 }
 
 FormSet::~FormSet()
 {
+    // In the reverse order of creation: the main window last.
     while (!m_windows.empty())
         m_windows.pop_back();
-    g_forms = {};
-    g_shared = {};
+}
+
+void FormSet::ConnectWindows()
+{
+    TMMSMainForm *main = m_forms.MMSMainForm;
+    TForm_SelectSavePath *chooser = m_forms.Form_SelectSavePath;
+    TForm_SaveParamsResult *result = m_forms.Form_SaveParamsResult;
+
+    // A setup button hides the main window, then its dialog is shown.
+    QObject::connect(main, &TMMSMainForm::cameraSetupRequested, m_forms.SystemSetupForm, &QWidget::show);
+    QObject::connect(main, &TMMSMainForm::mmsSetupRequested, m_forms.MMSSetupForm, &QWidget::show);
+    QObject::connect(main, &TMMSMainForm::smtpSetupRequested, m_forms.SMTPSetupForm, &QWidget::show);
+
+    chooser->CentreOverWindow(main);
+    result->CentreOverWindow(main);
+    for (SettingsDialog *dialog : {static_cast<SettingsDialog *>(m_forms.SystemSetupForm),
+                                   static_cast<SettingsDialog *>(m_forms.MMSSetupForm),
+                                   static_cast<SettingsDialog *>(m_forms.SMTPSetupForm)}) {
+        QObject::connect(dialog, &SettingsDialog::closed, main, &QWidget::show);
+        // Every caller starts at the MMS dialog's folder.
+        QObject::connect(dialog, &SettingsDialog::saveLocationRequested, chooser,
+                         [chooser, mms = m_forms.MMSSetupForm](SaveLocationTarget caller) {
+                             chooser->Open(caller, mms->SavePathEdit()->text());
+                         });
+        QObject::connect(dialog, &SettingsDialog::generated, result, &TForm_SaveParamsResult::Report);
+    }
+    // OK fills the field of the dialog whose Select opened the chooser, even when that
+    // dialog has been closed or has generated since.
+    QObject::connect(chooser, &TForm_SelectSavePath::folderChosen, chooser, [this, chooser](const QString &folder) {
+        SettingsDialogFor(chooser->Target())->SavePathEdit()->setText(folder);
+    });
+}
+
+SettingsDialog *FormSet::SettingsDialogFor(SaveLocationTarget target) const
+{
+    switch (target) {
+    case SaveLocationTarget::Camera:
+        return m_forms.SystemSetupForm;
+    case SaveLocationTarget::Mms:
+        return m_forms.MMSSetupForm;
+    case SaveLocationTarget::Email:
+        break;
+    }
+    return m_forms.SMTPSetupForm;
 }
 
 int RunProgram()
 {
     PrepareApplication();
     const FormSet forms;
-    g_forms.MMSMainForm->show();
+    forms.Windows().MMSMainForm->show();
     return QApplication::exec();
-}
-
-QString InitialSaveFolder()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\");
-#else
-    return QDir::toNativeSeparators(QDir::homePath());
-#endif
-}
-
-QString SaveFilePath(const QString &folder, const QString &fileName)
-{
-    const QChar separator = QDir::separator();
-    return folder.endsWith(separator) ? folder + fileName : folder + separator + fileName;
-}
-
-void OpenSaveLocationDialog(SaveLocationTarget caller)
-{
-    g_shared.SaveLocationSelector = caller;
-    BringUp(g_forms.Form_SelectSavePath);
-}
-
-void ReportGeneration(int result, const QString &failureReason)
-{
-    g_shared.GenerationResult = result;
-    g_shared.GenerationFailureReason = failureReason;
-    BringUp(g_forms.Form_SaveParamsResult);
 }

@@ -1,44 +1,19 @@
 #pragma once
 
-#include <QString>
-
 #include <memory>
 #include <vector>
 
 class QWidget;
+class SettingsDialog;
 class TMMSMainForm;
 class TMMSSetupForm;
 class TForm_SelectSavePath;
 class TSystemSetupForm;
 class TSMTPSetupForm;
 class TForm_SaveParamsResult;
+enum class SaveLocationTarget : int;
 
-// The dialog the save-location dialog works for, set by that dialog's Select.
-enum SaveLocationTarget : int {
-    kSaveForCamera = 0,
-    kSaveForMms = 1,
-    kSaveForEmail = 2,
-};
-
-// Outcome of the latest Generate, shown by the result dialog; 0 before the first.
-namespace GenerationResult {
-inline constexpr int kCameraFailed = 1;
-inline constexpr int kCameraGenerated = 2;
-inline constexpr int kMmsFailed = 11;
-inline constexpr int kMmsGenerated = 12;
-inline constexpr int kEmailFailed = 21;
-inline constexpr int kEmailGenerated = 22;
-}
-
-// What the windows share besides each other.
-struct SharedState {
-    int LanguageIndex = 0; // block of the string catalogue; the language selector stays disabled
-    int SaveLocationSelector = kSaveForCamera;
-    int GenerationResult = 0;
-    QString GenerationFailureReason; // the system's reason, when the latest Generate failed
-};
-
-// The six windows; each reaches the others through these references.
+// The six windows of the program.
 struct Forms {
     TMMSMainForm *MMSMainForm = nullptr;
     TMMSSetupForm *MMSSetupForm = nullptr;
@@ -48,9 +23,6 @@ struct Forms {
     TForm_SaveParamsResult *Form_SaveParamsResult = nullptr;
 };
 
-inline SharedState g_shared;
-inline Forms g_forms;
-
 // Sets the application title and the look; call once after creating the QApplication.
 void PrepareApplication();
 // The start-up sequence of mms-setup, after the QApplication exists: the title and the
@@ -59,8 +31,8 @@ void PrepareApplication();
 int RunProgram();
 
 // The six windows, created in start-up order: the main window first, so its FormCreate
-// runs before any other window exists. They live as long as this object; destroying it
-// deletes them and clears g_forms and g_shared.
+// runs before any other window exists. This is the one place that wires them: no
+// window knows another. They live as long as this object.
 class FormSet {
 public:
     FormSet();
@@ -68,23 +40,14 @@ public:
     FormSet(const FormSet &) = delete;
     FormSet &operator=(const FormSet &) = delete;
 
+    const Forms &Windows() const { return m_forms; }
+
 private:
     template <typename Form>
     Form *Create();
+    void ConnectWindows();
+    SettingsDialog *SettingsDialogFor(SaveLocationTarget target) const;
 
+    Forms m_forms;
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };
-
-// The folder the settings dialogs start with: the root of drive C: on Windows, the
-// user's home folder elsewhere.
-QString InitialSaveFolder();
-// The folder and the file name joined by the platform's separator; a folder that
-// already ends in one (a drive's root, such as "C:\" or "/") gets no second.
-QString SaveFilePath(const QString &folder, const QString &fileName);
-
-// Select of a settings dialog: remembers the caller, then shows the save-location
-// dialog without waiting.
-void OpenSaveLocationDialog(SaveLocationTarget caller);
-// After a Generate: stores the result (and the reason of a failure), then shows the
-// result dialog without waiting. A result dialog already open only comes to the front.
-void ReportGeneration(int result, const QString &failureReason = QString());

@@ -1,9 +1,12 @@
 #include "ui/SettingsDialog.h"
 
-#include "ui/Program.h"
-#include "ui/TMMSMainForm.h"
+#include "settings/FileAccess.h"
+#include "ui/CoreText.h"
+#include "ui/FormLook.h"
 
 #include <QShowEvent>
+
+SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QDialog(parent), m_outcomes(outcomes) {}
 
 void SettingsDialog::showEvent(QShowEvent *event)
 {
@@ -11,21 +14,49 @@ void SettingsDialog::showEvent(QShowEvent *event)
     // opening it.
     if (!event->spontaneous())
         FormShow();
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
 }
 
-void SettingsDialog::closeEvent(QCloseEvent *event)
+void SettingsDialog::done(int result)
 {
+    QDialog::done(result);
     FormClose();
-    QWidget::closeEvent(event);
 }
 
 void SettingsDialog::FormClose()
 {
-    g_forms.MMSMainForm->show();
+    emit closed();
 }
 
 void SettingsDialog::Button_ExitClick()
 {
     close();
+}
+
+void SettingsDialog::Button_SelectClick()
+{
+    emit saveLocationRequested(m_outcomes.Target);
+}
+
+void SettingsDialog::WriteFile(const QString &path, const mms::Bytes &bytes)
+{
+    std::string failureReason;
+    const bool written = mms::ReplaceFile(ToCorePath(path), bytes, &failureReason);
+    FinishGeneration(written, FromCore(failureReason));
+}
+
+void SettingsDialog::WriteFile(const QString &path, const std::optional<mms::Bytes> &bytes,
+                               const std::string &composeError)
+{
+    if (bytes)
+        WriteFile(path, *bytes);
+    else
+        FinishGeneration(false, FromCore(composeError));
+}
+
+void SettingsDialog::FinishGeneration(bool written, const QString &failureReason)
+{
+    emit generated(written ? m_outcomes.Generated : m_outcomes.Failed, failureReason);
 }

@@ -1,11 +1,6 @@
 #include "ui/TForm_SelectSavePath.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
-#include "ui/TMMSMainForm.h"
-#include "ui/TMMSSetupForm.h"
-#include "ui/TSMTPSetupForm.h"
-#include "ui/TSystemSetupForm.h"
 
 #include "ui/CoreText.h"
 
@@ -14,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -139,7 +133,7 @@ QString FolderEntryText(const QString &path)
 
 } // namespace
 
-TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QWidget(parent)
+TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QDialog(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::Standard, true);
     CreateControls();
@@ -158,6 +152,10 @@ void TForm_SelectSavePath::CreateControls()
     DirectoryListBox_Mid->installEventFilter(this);
     Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
     Button_Cancel = MakeButton(this, "Button_Cancel", kButtonCancel);
+    // The window has no title; screen readers still need to say what it is for.
+    setAccessibleName(QStringLiteral("Choose the save folder"));
+    NameForScreenReaders(DriveComboBox_Mid, QStringLiteral("Drive"));
+    NameForScreenReaders(DirectoryListBox_Mid, QStringLiteral("Folders"));
 }
 
 void TForm_SelectSavePath::ConnectHandlers()
@@ -255,10 +253,13 @@ void TForm_SelectSavePath::ShowFolderList()
 void TForm_SelectSavePath::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        CentreOver(this, g_forms.MMSMainForm);
+        if (m_area)
+            CentreOver(this, m_area);
         FormShow();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
 }
 
 bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
@@ -266,38 +267,29 @@ bool TForm_SelectSavePath::eventFilter(QObject *watched, QEvent *event)
     if (watched == DirectoryListBox_Mid && event->type() == QEvent::KeyPress
         && DirectoryListBox_MidKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
-// Every caller starts at the MMS dialog's folder.
+void TForm_SelectSavePath::Open(SaveLocationTarget caller, const QString &startFolder)
+{
+    m_target = caller;
+    m_startFolder = startFolder;
+    BringUp(this);
+}
+
 void TForm_SelectSavePath::FormShow()
 {
     DirectoryListBox_Mid->setSelectionMode(QAbstractItemView::SingleSelection);
     FillDriveChooser();
-    if (!OpenFolder(g_forms.MMSSetupForm->SavePathEdit()->text()))
+    if (!OpenFolder(m_startFolder))
         ReopenAnExistingFolder();
-    Button_Exit->setText(CatalogueText(g_shared.LanguageIndex, 108));
-    Button_Cancel->setText(CatalogueText(g_shared.LanguageIndex, 109));
+    Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
+    Button_Cancel->setText(CatalogueText(g_languageIndex, Str::Cancel));
 }
 
-// OK: the field of the dialog whose Select opened this one receives the open folder,
-// even when that dialog has been closed or has generated since.
 void TForm_SelectSavePath::Button_ExitClick()
 {
-    QLineEdit *target = nullptr;
-    switch (g_shared.SaveLocationSelector) {
-    case kSaveForCamera:
-        target = g_forms.SystemSetupForm->SavePathEdit();
-        break;
-    case kSaveForMms:
-        target = g_forms.MMSSetupForm->SavePathEdit();
-        break;
-    case kSaveForEmail:
-        target = g_forms.SMTPSetupForm->SavePathEdit();
-        break;
-    }
-    if (target)
-        target->setText(CurrentFolder());
+    emit folderChosen(CurrentFolder());
     close();
 }
 

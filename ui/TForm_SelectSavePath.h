@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/SharedValues.h"
+
 #include <QHash>
+#include <QPointer>
 #include <QString>
-#include <QWidget>
+#include <QDialog>
 
 class QComboBox;
 class QKeyEvent;
@@ -10,17 +13,29 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// The save-location dialog: a drive chooser and a folder list linked to it. OK puts
-// the open folder into the save-folder field of the settings dialog whose Select
-// opened this dialog. It never blocks the dialog behind it.
-class TForm_SelectSavePath : public QWidget {
+// The save-location dialog: a drive chooser and a folder list linked to it. OK reports
+// the open folder for the settings dialog whose Select opened this dialog. It never
+// blocks the dialog behind it.
+class TForm_SelectSavePath : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_SelectSavePath(QWidget *parent = nullptr);
 
+    // The window whose area the dialog opens centred over.
+    void CentreOverWindow(const QWidget *area) { m_area = area; }
+    // Select of a settings dialog: remembers the caller and the folder to start at,
+    // then shows the dialog without waiting.
+    void Open(SaveLocationTarget caller, const QString &startFolder);
+    // The dialog whose Select opened this one last; a Generate does not change it.
+    SaveLocationTarget Target() const { return m_target; }
+
     // The open folder as the user reads it: the drive's root, then the folders, with
     // the platform's separators and a trailing separator only for a root.
     QString CurrentFolder() const;
+
+signals:
+    // OK: the folder for the save-folder field of Target().
+    void folderChosen(const QString &folder);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,6 +63,9 @@ private:
     QPushButton *Button_Exit = nullptr;
     QPushButton *Button_Cancel = nullptr;
 
+    QPointer<const QWidget> m_area;
+    SaveLocationTarget m_target = SaveLocationTarget::Camera;
+    QString m_startFolder;
     QString m_currentFolder;               // absolute, with "/" separators
     QHash<QString, QString> m_driveFolders; // each drive's open folder, by the drive's root
 };

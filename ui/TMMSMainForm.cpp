@@ -1,10 +1,7 @@
 #include "ui/TMMSMainForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
-#include "ui/TMMSSetupForm.h"
-#include "ui/TSMTPSetupForm.h"
-#include "ui/TSystemSetupForm.h"
+#include "ui/SharedValues.h"
 
 #include "ui/CoreText.h"
 
@@ -15,6 +12,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -45,6 +43,7 @@ constexpr int kModelTK300GE = 2;
 TMMSMainForm::TMMSMainForm(QWidget *parent) : QWidget(parent)
 {
     PrepareWindow(this, kWindowSize, FormFont(kFontPixels, true), TitleBarButtons::MinimiseAndClose, true);
+    SetAccessibleRole(metaObject()->className(), QAccessible::Window);
     CreateControls();
     ConnectHandlers();
     FormCreate();
@@ -55,6 +54,7 @@ void TMMSMainForm::CreateControls()
     Logo = MakeLabel(this, "Logo", kLogo);
     Logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     Logo->setScaledContents(true);
+    Logo->setAccessibleName(QStringLiteral("Logo"));
 
     Panel1 = MakePanel(this, "Panel1", kPanel1);
     Label_Select_Language = MakeLabel(Panel1, "Label_Select_Language", kLabelSelectLanguage);
@@ -62,6 +62,8 @@ void TMMSMainForm::CreateControls()
     SetBoxEnabled(ComboBox_Select_Language, false);
     Label_Camera_Model = MakeLabel(Panel1, "Label_Camera_Model", kLabelCameraModel);
     ComboBox_Camera_Model = MakeComboBox(Panel1, "ComboBox_Camera_Model", kComboBoxCameraModel);
+    Label_Select_Language->setBuddy(ComboBox_Select_Language);
+    Label_Camera_Model->setBuddy(ComboBox_Camera_Model);
 
     Panel2 = MakePanel(this, "Panel2", kPanel2);
     Button_Camera_Setup = MakeButton(Panel2, "Button_Camera_Setup", kButtonCameraSetup);
@@ -89,19 +91,19 @@ void TMMSMainForm::ConnectHandlers()
 
 void TMMSMainForm::ApplyMainWindowTexts()
 {
-    const int language = g_shared.LanguageIndex;
-    Label_Select_Language->setText(CatalogueText(language, 1));
-    FillList(ComboBox_Select_Language, {CatalogueText(language, 2), CatalogueText(language, 3)});
+    const int language = g_languageIndex;
+    Label_Select_Language->setText(CatalogueText(language, Str::SelectLanguage));
+    FillList(ComboBox_Select_Language, {CatalogueText(language, Str::English), CatalogueText(language, Str::Deutsch)});
     ComboBox_Select_Language->setCurrentIndex(0);
-    Label_Camera_Model->setText(CatalogueText(language, 79));
+    Label_Camera_Model->setText(CatalogueText(language, Str::CameraModel));
     FillList(ComboBox_Camera_Model, {QStringLiteral("TK-300"), QStringLiteral("TK-300G"), QStringLiteral("TK-300GE")});
     ComboBox_Camera_Model->setCurrentIndex(kModelTK300GE);
     ApplyModelRule(ComboBox_Camera_Model->currentIndex());
-    Button_Camera_Setup->setText(CatalogueText(language, 80));
-    Button_MMS_Setup->setText(CatalogueText(language, 61));
-    Button_Smtp_Setup->setText(CatalogueText(language, 82));
-    Button_GetTheLatestUpdates->setText(CatalogueText(language, 83));
-    Button_Exit->setText(CatalogueText(language, 87));
+    Button_Camera_Setup->setText(CatalogueText(language, Str::CameraSetup));
+    Button_MMS_Setup->setText(CatalogueText(language, Str::MmsSetup));
+    Button_Smtp_Setup->setText(CatalogueText(language, Str::SmtpSetup));
+    Button_GetTheLatestUpdates->setText(CatalogueText(language, Str::GetTheLatestUpdates));
+    Button_Exit->setText(CatalogueText(language, Str::Exit));
     update();
 }
 
@@ -113,6 +115,13 @@ void TMMSMainForm::ApplyModelRule(int modelIndex)
     Button_Smtp_Setup->setEnabled(modelIndex != kModelTK300 && modelIndex != kModelTK300G);
 }
 
+void TMMSMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        TakeFocus(this);
+}
+
 void TMMSMainForm::closeEvent(QCloseEvent *event)
 {
     FormClose();
@@ -122,7 +131,7 @@ void TMMSMainForm::closeEvent(QCloseEvent *event)
 void TMMSMainForm::FormCreate()
 {
     setWindowTitle(QStringLiteral("TRELAN (V6.0)"));
-    g_shared.LanguageIndex = 0;
+    g_languageIndex = 0;
     ApplyMainWindowTexts();
     CentreOnScreen(this);
 }
@@ -141,19 +150,19 @@ void TMMSMainForm::ComboBox_Camera_ModelChange(int modelIndex)
 void TMMSMainForm::Button_Camera_SetupClick()
 {
     hide();
-    g_forms.SystemSetupForm->show();
+    emit cameraSetupRequested();
 }
 
 void TMMSMainForm::Button_MMS_SetupClick()
 {
     hide();
-    g_forms.MMSSetupForm->show();
+    emit mmsSetupRequested();
 }
 
 void TMMSMainForm::Button_Smtp_SetupClick()
 {
     hide();
-    g_forms.SMTPSetupForm->show();
+    emit smtpSetupRequested();
 }
 
 void TMMSMainForm::Button_ExitClick()

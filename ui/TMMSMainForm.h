@@ -18,7 +18,14 @@ public:
     void ApplyMainWindowTexts();
     void ApplyModelRule(int modelIndex);
 
+signals:
+    // A setup button was pressed; the main window has hidden itself.
+    void cameraSetupRequested();
+    void mmsSetupRequested();
+    void smtpSetupRequested();
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

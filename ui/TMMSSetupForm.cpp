@@ -1,13 +1,13 @@
 #include "ui/TMMSSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/MmsCatalogue.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +19,11 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 563);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {90, 62, 66}; // "MMS Mode", "MMS Status", "MMS Number/Day"
+constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::MmsMode, Str::MmsStatus, Str::MmsNumberPerDay};
 
 // The connection panel: six connection fields and Mobile 1 on the left, the other
 // seven recipients on the right.
 constexpr int kConnectionRows = 7;
-constexpr FieldGrid kConnectionGrid = {12, 37};
-constexpr int kConnectionPanelHeight =
-    2 * kConnectionGrid.Top + (kConnectionRows - 1) * kConnectionGrid.Pitch + kTextFieldHeight;
 
 QByteArray Numbered(const char *name, int n)
 {
@@ -35,9 +32,10 @@ QByteArray Numbered(const char *name, int n)
 
 } // namespace
 
-TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SendingSetupForm(parent)
+TMMSSetupForm::TMMSSetupForm(QWidget *parent)
+    : SendingSetupForm({SaveLocationTarget::Mms, GenerationResult::MmsGenerated, GenerationResult::MmsFailed}, parent)
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     FinishCreation();
 }
@@ -46,13 +44,14 @@ TMMSSetupForm::TMMSSetupForm(QWidget *parent) : SendingSetupForm(parent)
 // the keyboard order.
 void TMMSSetupForm::CreateControls()
 {
-    GroupBox_MMS = MakeOuterGroupBox(this, "GroupBox_MMS");
-    m_sending = MakeSendingControls(GroupBox_MMS);
+    GroupBox_MMS = MakeOuterGroupBox("GroupBox_MMS");
+    MakeSendingControls(GroupBox_MMS);
 
-    Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection",
-                                 {kPanelLeft, kOwnPartTop, kFullPanelWidth, kConnectionPanelHeight});
-    const auto field = [this](const char *label, const char *edit, int column, int row) {
-        return MakeTextField(Panel_Connection, label, edit, kConnectionGrid, column, row);
+    Panel_Connection = MakePanel(GroupBox_MMS, "Panel_Connection");
+    GroupColumn()->addWidget(Panel_Connection, 1);
+    QGridLayout *grid = MakeFieldGrid(Panel_Connection);
+    const auto field = [grid](const char *label, const char *edit, int column, int row) {
+        return MakeTextField(grid, label, edit, column, row);
     };
     std::tie(Label_URL, Edit_URL) = field("Label_URL", "Edit_URL", 0, 0);
     std::tie(Label_APN, Edit_APN) = field("Label_APN", "Edit_APN", 0, 1);
@@ -64,44 +63,43 @@ void TMMSSetupForm::CreateControls()
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
         const bool first = i == 0;
-        std::tie(Label_Mobile[i], Edit_Mobile[i]) = MakeTextField(
-            Panel_Connection, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n), kConnectionGrid,
-            first ? 0 : 1, first ? kConnectionRows - 1 : i - 1);
+        std::tie(Label_Mobile[i], Edit_Mobile[i]) =
+            MakeTextField(grid, Numbered("Label_Mobile", n), Numbered("Edit_Mobile", n), first ? 0 : 1,
+                          first ? kConnectionRows - 1 : i - 1);
     }
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
-        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(
-            Panel_Connection, Numbered("Label_Email", n), Numbered("Edit_Email", n), kConnectionGrid, 1, i + 3);
+        std::tie(Label_Email[i], Edit_Email[i]) =
+            MakeTextField(grid, Numbered("Label_Email", n), Numbered("Edit_Email", n), 1, i + 3);
     }
 
-    m_saveRow = MakeSaveRow(GroupBox_MMS);
+    MakeSaveRow(GroupBox_MMS);
 }
 
 void TMMSSetupForm::ApplyTexts()
 {
-    const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    setWindowTitle(text(61));
-    GroupBox_MMS->setTitle(text(89));
-    ApplySendingTexts(m_sending, kCaptions, language);
-    Label_URL->setText(text(73));
-    Label_APN->setText(text(74));
-    Label_GateWay->setText(text(75));
-    Label_Port->setText(text(76));
-    Label_Account->setText(text(77));
-    Label_AccountPassword->setText(text(78));
+    const int language = g_languageIndex;
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    setWindowTitle(text(Str::MmsSetup));
+    GroupBox_MMS->setTitle(text(Str::Mms));
+    ApplySendingTexts(kCaptions);
+    Label_URL->setText(text(Str::Url));
+    Label_APN->setText(text(Str::Apn));
+    Label_GateWay->setText(text(Str::Gateway));
+    Label_Port->setText(text(Str::Port));
+    Label_Account->setText(text(Str::Account));
+    Label_AccountPassword->setText(text(Str::Password));
     for (int i = 0; i < 4; ++i) {
-        Label_Mobile[i]->setText(NumberedCaption(language, 69, i + 1));
-        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
+        Label_Mobile[i]->setText(NumberedCaption(Str::Mobile, i + 1));
+        Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
     }
-    ApplySaveRowTexts(m_saveRow, language);
 }
 
 // Either way every typed connection text and recipient is lost. Auto mode starts again
 // at the first country with its operators.
 void TMMSSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::MmsCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ShowOperatorLists(mode, FromCore(mms::MmsCatalogue().CountryNames()));
     ResetTextFields(ConnectionFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -123,10 +121,10 @@ QList<QLineEdit *> TMMSSetupForm::RecipientFields() const
 mms::MmsSettings TMMSSetupForm::SettingsFromControls() const
 {
     mms::MmsSettings s;
-    s.Mode = ModeFromControls(m_sending);
-    s.Header = HeaderFromControls(m_sending);
-    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
-    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Mode = ModeFromControls();
+    s.Header = HeaderFromControls();
+    s.Country = CountryText();
+    s.Operator = OperatorText();
     s.Url = ToCore(Edit_URL->text());
     s.Apn = ToCore(Edit_APN->text());
     s.Gateway = ToCore(Edit_GateWay->text());
@@ -145,27 +143,22 @@ mms::MmsSettings TMMSSetupForm::SettingsFromControls() const
 void TMMSSetupForm::FormShow()
 {
     ApplyTexts();
-    SelectSendingDefaults(m_sending);
-    ApplyDailyReportRule(m_sending);
+    SelectSendingDefaults();
+    ApplyDailyReportRule();
     ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TMMSSetupForm::ComboBox_CountryChange()
 {
-    RebuildOperatorList(mms::MmsCatalogue(), m_sending);
-}
-
-void TMMSSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForMms);
+    RebuildOperatorList(mms::MmsCatalogue());
 }
 
 void TMMSSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
-    FillEmptyNumber(m_sending);
-    std::string failureReason;
-    const bool written = mms::WriteMmsSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, FromCore(failureReason));
+    FillEmptyNumber();
+    std::string composeError;
+    const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(SettingsFromControls(), &composeError);
+    WriteFile(path, file, composeError);
 }
 

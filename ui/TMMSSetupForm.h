@@ -30,7 +30,6 @@ private:
     // Event handlers
     void FormShow() override;
     void ComboBox_CountryChange() override;
-    void Button_SelectClick() override;
     void Button_GenerateClick() override;
 
     QGroupBox *GroupBox_MMS = nullptr;

@@ -1,12 +1,12 @@
 #include "ui/TSMTPSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/EmailCatalogue.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,24 +18,15 @@ namespace {
 
 constexpr QSize kWindowSize(1080, 579);
 constexpr int kFontPixels = 13;
-constexpr SendingCaptions kCaptions = {103, 104, 102}; // "SMTP Mode", "GPRS Status", "Email Number/Day"
-
-// Three group boxes below each other, each two rows of text fields high.
-// The first row keeps clear of the title, which stands above the frame.
-constexpr FieldGrid kGroupGrid = {28, 32};
-constexpr int kFieldGroupHeight = 92;
-constexpr int kFieldGroupPitch = 100;
-
-QRect FieldGroupRect(int index)
-{
-    return {kPanelLeft, kOwnPartTop + index * kFieldGroupPitch, kFullPanelWidth, kFieldGroupHeight};
-}
+constexpr SendingSetupForm::SendingCaptions kCaptions = {Str::SmtpMode, Str::GprsStatus, Str::EmailNumberPerDay};
 
 } // namespace
 
-TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SendingSetupForm(parent)
+TSMTPSetupForm::TSMTPSetupForm(QWidget *parent)
+    : SendingSetupForm({SaveLocationTarget::Email, GenerationResult::EmailGenerated, GenerationResult::EmailFailed},
+                       parent)
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     FinishCreation();
     // The operator decides the SMTP preset; the MMS dialog reads it only at Generate.
@@ -45,57 +36,67 @@ TSMTPSetupForm::TSMTPSetupForm(QWidget *parent) : SendingSetupForm(parent)
 // Created top to bottom and left to right, which is also the keyboard order.
 void TSMTPSetupForm::CreateControls()
 {
-    GroupBox_SMTP = MakeOuterGroupBox(this, "GroupBox_SMTP");
-    m_sending = MakeSendingControls(GroupBox_SMTP);
+    GroupBox_SMTP = MakeOuterGroupBox("GroupBox_SMTP");
+    MakeSendingControls(GroupBox_SMTP);
 
-    GroupBox_GprsSetting = MakeGroupBox(GroupBox_SMTP, "GroupBox_GprsSetting", FieldGroupRect(0));
-    std::tie(Label_APN, Edit_APN) = MakeTextField(GroupBox_GprsSetting, "Label_APN", "Edit_APN", kGroupGrid, 0, 0);
+    // Three group boxes below each other, each two rows of text fields.
+    const auto fieldGroup = [this](const char *name) {
+        QGroupBox *group = MakeGroupBox(GroupBox_SMTP, name);
+        GroupColumn()->addWidget(group, 1);
+        return std::pair(group, MakeFieldGrid(group));
+    };
+    QGridLayout *grid = nullptr;
+    std::tie(GroupBox_GprsSetting, grid) = fieldGroup("GroupBox_GprsSetting");
+    std::tie(Label_APN, Edit_APN) = MakeTextField(grid, "Label_APN", "Edit_APN", 0, 0);
     std::tie(Label_Account, Edit_Account) =
-        MakeTextField(GroupBox_GprsSetting, "Label_Account", "Edit_Account", kGroupGrid, 1, 0);
+        MakeTextField(grid, "Label_Account", "Edit_Account", 1, 0);
     std::tie(Label_AccountPassword, Edit_AccountPassword) =
-        MakeTextField(GroupBox_GprsSetting, "Label_AccountPassword", "Edit_AccountPassword", kGroupGrid, 0, 1);
+        MakeTextField(grid, "Label_AccountPassword", "Edit_AccountPassword", 0, 1);
 
-    GroupBox_Sender = MakeGroupBox(GroupBox_SMTP, "GroupBox_Sender", FieldGroupRect(1));
+    std::tie(GroupBox_Sender, grid) = fieldGroup("GroupBox_Sender");
     std::tie(Label_SmtpServer, Edit_SmtpServer) =
-        MakeTextField(GroupBox_Sender, "Label_SmtpServer", "Edit_SmtpServer", kGroupGrid, 0, 0);
-    std::tie(Label_Port, Edit_Port) = MakeTextField(GroupBox_Sender, "Label_Port", "Edit_Port", kGroupGrid, 1, 0);
+        MakeTextField(grid, "Label_SmtpServer", "Edit_SmtpServer", 0, 0);
+    std::tie(Label_Port, Edit_Port) = MakeTextField(grid, "Label_Port", "Edit_Port", 1, 0);
     std::tie(Label_SenderEmail, Edit_SenderEmail) =
-        MakeTextField(GroupBox_Sender, "Label_SenderEmail", "Edit_SenderEmail", kGroupGrid, 0, 1);
+        MakeTextField(grid, "Label_SenderEmail", "Edit_SenderEmail", 0, 1);
     // Shown in clear and held to 50 characters like every text: a longer password
     // would reach the camera cut short.
     std::tie(Label_SenderPassword, MaskEdit_SenderPassword) =
-        MakeTextField(GroupBox_Sender, "Label_SenderPassword", "MaskEdit_SenderPassword", kGroupGrid, 1, 1);
+        MakeTextField(grid, "Label_SenderPassword", "MaskEdit_SenderPassword", 1, 1);
 
-    GroupBox_Recipients = MakeGroupBox(GroupBox_SMTP, "GroupBox_Recipients", FieldGroupRect(2));
+    std::tie(GroupBox_Recipients, grid) = fieldGroup("GroupBox_Recipients");
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(GroupBox_Recipients, "Label_Email" + n,
-                                                                "Edit_Email" + n, kGroupGrid, i % 2, i / 2);
+        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(grid, "Label_Email" + n,
+                                                                "Edit_Email" + n, i % 2, i / 2);
     }
 
-    m_saveRow = MakeSaveRow(GroupBox_SMTP);
+    MakeSaveRow(GroupBox_SMTP);
 }
 
 void TSMTPSetupForm::ApplyTexts()
 {
-    const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    setWindowTitle(text(82));
-    GroupBox_SMTP->setTitle(text(105));
-    ApplySendingTexts(m_sending, kCaptions, language);
-    GroupBox_GprsSetting->setTitle(text(82));
-    Label_APN->setText(text(74));
-    Label_Account->setText(text(77));
-    Label_AccountPassword->setText(text(78));
-    GroupBox_Sender->setTitle(text(106));
-    Label_SmtpServer->setText(text(107));
-    Label_Port->setText(text(76));
-    Label_SenderEmail->setText(text(111));
-    Label_SenderPassword->setText(text(78));
-    GroupBox_Recipients->setTitle(text(95));
+    const int language = g_languageIndex;
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    setWindowTitle(text(Str::SmtpSetup));
+    GroupBox_SMTP->setTitle(text(Str::Gprs));
+    ApplySendingTexts(kCaptions);
+    GroupBox_GprsSetting->setTitle(text(Str::SmtpSetup));
+    Label_APN->setText(text(Str::Apn));
+    Label_Account->setText(text(Str::Account));
+    Label_AccountPassword->setText(text(Str::Password));
+    GroupBox_Sender->setTitle(text(Str::Sender));
+    Label_SmtpServer->setText(text(Str::SmtpServer));
+    Label_Port->setText(text(Str::Port));
+    Label_SenderEmail->setText(text(Str::SenderEmail));
+    Label_SenderPassword->setText(text(Str::Password));
+    GroupBox_Recipients->setTitle(text(Str::Recipients));
     for (int i = 0; i < 4; ++i)
-        Label_Email[i]->setText(NumberedCaption(language, 70, i + 1));
-    ApplySaveRowTexts(m_saveRow, language);
+        Label_Email[i]->setText(NumberedCaption(Str::Email, i + 1));
+    // The fields of the three groups line up in two columns.
+    MatchWidths(
+        {Label_APN, Label_AccountPassword, Label_SmtpServer, Label_SenderEmail, Label_Email[0], Label_Email[2]});
+    MatchWidths({Label_Account, Label_Port, Label_SenderPassword, Label_Email[1], Label_Email[3]});
 }
 
 // Either way the typed GPRS texts and recipients are lost. The server, port and sender
@@ -103,7 +104,7 @@ void TSMTPSetupForm::ApplyTexts()
 // Auto mode starts again at the first country with its operators and its preset.
 void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 {
-    ShowOperatorLists(m_sending, mode, FromCore(mms::EmailCatalogue().CountryNames()), g_shared.LanguageIndex);
+    ShowOperatorLists(mode, FromCore(mms::EmailCatalogue().CountryNames()));
     ResetTextFields(GprsFields(), mode == mms::ConnectionMode::Manual);
     ResetTextFields(RecipientFields(), true);
     if (mode == mms::ConnectionMode::Auto)
@@ -115,7 +116,7 @@ void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 void TSMTPSetupForm::ApplySmtpPreset()
 {
     const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(mms::MakeOperatorKey(
-        ToCore(m_sending.ComboBox_Country->currentText()), ToCore(m_sending.ComboBox_Operator->currentText())));
+        CountryText(), OperatorText()));
     if (!preset)
         return;
     Edit_SmtpServer->setText(QString::fromLatin1(preset->server));
@@ -140,10 +141,10 @@ QList<QLineEdit *> TSMTPSetupForm::RecipientFields() const
 mms::EmailSettings TSMTPSetupForm::SettingsFromControls() const
 {
     mms::EmailSettings s;
-    s.Mode = ModeFromControls(m_sending);
-    s.Header = HeaderFromControls(m_sending);
-    s.Country = ToCore(m_sending.ComboBox_Country->currentText());
-    s.Operator = ToCore(m_sending.ComboBox_Operator->currentText());
+    s.Mode = ModeFromControls();
+    s.Header = HeaderFromControls();
+    s.Country = CountryText();
+    s.Operator = OperatorText();
     s.Apn = ToCore(Edit_APN->text());
     s.Account = ToCore(Edit_Account->text());
     s.Password = ToCore(Edit_AccountPassword->text());
@@ -161,15 +162,15 @@ mms::EmailSettings TSMTPSetupForm::SettingsFromControls() const
 void TSMTPSetupForm::FormShow()
 {
     ApplyTexts();
-    SelectSendingDefaults(m_sending);
-    ApplyDailyReportRule(m_sending);
+    SelectSendingDefaults();
+    ApplyDailyReportRule();
     ResetTextFields(SenderFields(), true);
     ApplyMode(mms::ConnectionMode::Auto);
 }
 
 void TSMTPSetupForm::ComboBox_CountryChange()
 {
-    if (RebuildOperatorList(mms::EmailCatalogue(), m_sending))
+    if (RebuildOperatorList(mms::EmailCatalogue()))
         ApplySmtpPreset();
 }
 
@@ -178,17 +179,12 @@ void TSMTPSetupForm::ComboBox_OperatorChange()
     ApplySmtpPreset();
 }
 
-void TSMTPSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForEmail);
-}
-
 void TSMTPSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
-    FillEmptyNumber(m_sending);
-    std::string failureReason;
-    const bool written = mms::WriteEmailSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, FromCore(failureReason));
+    FillEmptyNumber();
+    std::string composeError;
+    const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(SettingsFromControls(), &composeError);
+    WriteFile(path, file, composeError);
 }
 

@@ -33,7 +33,6 @@ private:
     void FormShow() override;
     void ComboBox_CountryChange() override;
     void ComboBox_OperatorChange();
-    void Button_SelectClick() override;
     void Button_GenerateClick() override;
 
     QGroupBox *GroupBox_SMTP = nullptr;

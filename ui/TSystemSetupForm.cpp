@@ -1,13 +1,15 @@
 #include "ui/TSystemSetupForm.h"
 
 #include "ui/FormLook.h"
-#include "ui/Program.h"
 
 #include "ui/CoreText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,107 +35,40 @@ std::tm CalendarTime(const QDateTime &clock)
 constexpr QSize kWindowSize(586, 692);
 constexpr int kFontPixels = 13;
 
-// Setting panels stand in rows: two half-width panels or one full-width panel a row.
-constexpr int kMargin = 10;
-constexpr int kRowHeight = 36;
-constexpr int kRowPitch = 43;
-constexpr int kHalfWidth = 274;
-constexpr int kFullWidth = 558;
-constexpr int kTimerPanelHeight = 156;
-
-enum class Column { Left, Right, Full };
-
-QRect PanelRect(int row, Column column, int height = kRowHeight)
-{
-    const int top = kMargin + row * kRowPitch;
-    switch (column) {
-    case Column::Left:
-        return {kMargin, top, kHalfWidth, height};
-    case Column::Right:
-        return {2 * kMargin + kHalfWidth, top, kHalfWidth, height};
-    case Column::Full:
-        break;
-    }
-    return {kMargin, top, kFullWidth, height};
-}
-
-// Inside a panel: the caption, its drop-down list, then further fields in columns.
-constexpr int kCaptionLeft = 10;
-constexpr int kLabelHeight = 16;
-constexpr int kLabelTop = (kRowHeight - kLabelHeight) / 2;
-constexpr int kBoxLeft = 110;
-constexpr int kBoxHeight = 22;
-constexpr int kBoxTop = (kRowHeight - kBoxHeight) / 2;
-constexpr QRect kCaption(kCaptionLeft, kLabelTop, kBoxLeft - kCaptionLeft - 4, kLabelHeight);
-constexpr int kChoiceWidth = 150; // lists of named choices
-constexpr int kSwitchWidth = 76;  // on/off lists and the date order
-constexpr int kNumberWidth = 58;  // hours, minutes, seconds, serial characters
-constexpr int kFieldsLeft = 206;  // first column after the on/off list
-constexpr int kFieldPitch = 68;
-constexpr int kSubLabelWidth = 38;
-
-QRect BoxRect(int left, int width)
-{
-    return {left, kBoxTop, width, kBoxHeight};
-}
-
-// A labelled field after the on/off list: "Min" then its list, in pair 0 or 1.
-QRect SubLabelRect(int pair)
-{
-    return {kFieldsLeft + pair * 2 * kFieldPitch, kLabelTop, kSubLabelWidth, kLabelHeight};
-}
-
-QRect SubBoxRect(int pair)
-{
-    return BoxRect(kFieldsLeft + pair * 2 * kFieldPitch + kSubLabelWidth + 4, kNumberWidth);
-}
-
-// The clock row: date order, clock display, Get Time.
-constexpr QRect kEditSetClock(kFieldsLeft, kBoxTop, 180, kBoxHeight);
-constexpr QRect kButtonGetTime(400, kBoxTop - 1, 146, kBoxHeight + 2);
-
-// The timer panel: headings "Start" and "End", each over Hour and Min, then a row of
-// four lists per period.
-constexpr int kTimerEndLeft = kFieldsLeft + 2 * kFieldPitch + 20;
-constexpr int kTimerColumns[] = {kFieldsLeft, kFieldsLeft + kFieldPitch, kTimerEndLeft, kTimerEndLeft + kFieldPitch};
-constexpr int kTimerHeadingTop = 6;
-constexpr int kTimerSubHeadingTop = 24;
-constexpr int kTimerFirstPeriodTop = 44;
-constexpr int kTimerPeriodPitch = 27;
-constexpr int kTimerHeadingWidth = kFieldPitch + kNumberWidth;
-
-QRect TimerHeadingRect(int column, int top, int width)
-{
-    return {kTimerColumns[column], top, width, kLabelHeight};
-}
-
-QRect TimerBoxRect(int column, int period)
-{
-    return {kTimerColumns[column], kTimerFirstPeriodTop + period * kTimerPeriodPitch, kNumberWidth, kBoxHeight};
-}
-
-// Below the panels.
-constexpr QRect kButtonSelect(kMargin, 566, 100, 26);
-constexpr QRect kEditSavePath(120, 568, 448, 22);
-constexpr int kButtonsTop = 618;
-constexpr QSize kButtonSize(120, 30);
-constexpr QRect kButtonGenerate(QPoint(kMargin, kButtonsTop), kButtonSize);
-constexpr QRect kButtonDefault(QPoint(229, kButtonsTop), kButtonSize);
-constexpr QRect kButtonExit(QPoint(448, kButtonsTop), kButtonSize);
-
-// Positions in the on/off lists (Beep aside, which lists Off first and is no switch).
-constexpr int kOnPosition = 0;
+// The Off position of the switches (Beep aside, which lists Off first and is no switch).
 constexpr int kOffPosition = 1;
+// Positions in the date-order list.
 constexpr int kDateOrderYmd = 0;
 constexpr int kDateOrderDmy = 1;
 
-// A bevelled panel holding a caption and its drop-down list.
-std::tuple<QFrame *, QLabel *, QComboBox *> MakeSetting(QWidget *parent, QRect panelRect, int boxWidth,
-                                                        const char *panelName, const char *labelName,
-                                                        const char *boxName)
+// A bevelled panel holding a caption and its drop-down list side by side; the rest of
+// the setting's controls follow in the same row.
+struct SettingRow {
+    QFrame *Panel;
+    QLabel *Label;
+    QComboBox *Box;
+    QHBoxLayout *Row;
+};
+
+SettingRow MakeSetting(QWidget *parent, const char *panelName, const char *labelName, const char *boxName)
 {
-    QFrame *panel = MakePanel(parent, panelName, panelRect);
-    return {panel, MakeLabel(panel, labelName, kCaption), MakeComboBox(panel, boxName, BoxRect(kBoxLeft, boxWidth))};
+    QFrame *panel = MakePanel(parent, panelName);
+    QLabel *label = MakeLabel(panel, labelName);
+    QComboBox *box = MakeComboBox(panel, boxName);
+    label->setBuddy(box);
+    QHBoxLayout *row = MakeRowLayout(panel);
+    row->addWidget(label);
+    row->addWidget(box);
+    return {panel, label, box, row};
+}
+
+// A caption followed by the list it names, in a setting's row.
+QComboBox *AddLabelledBox(QHBoxLayout *row, QLabel *label, QComboBox *box)
+{
+    label->setBuddy(box);
+    row->addWidget(label);
+    row->addWidget(box);
+    return box;
 }
 
 QStringList SerialCharacterItems()
@@ -169,9 +104,38 @@ QString ClockText(const QDateTime &clock, int dateOrder)
 
 } // namespace
 
-TSystemSetupForm::TSystemSetupForm(QWidget *parent) : SettingsDialog(parent)
+const std::vector<CameraSimpleSetting> &CameraSimpleSettings()
 {
-    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, false);
+    using S = mms::CameraSettings;
+    static const std::vector<CameraSimpleSetting> settings = {
+        {"Panel_Mode", "Label_Mode", "ComboBox_Mode", Str::Mode, {Str::Camera, Str::Video, Str::CameraPlusVideo},
+         &S::Mode},
+        {"Panel_PhotoSize", "Label_PhotoSize", "ComboBox_PhotoSize", Str::PhotoSize,
+         {Str::Photo12MP, Str::Photo8MP, Str::Photo5MP}, &S::PhotoSize},
+        {"Panel_VideoSize", "Label_VideoSize", "ComboBox_VideoSize", Str::VideoSize,
+         {Str::Video1080P, Str::Video720P, "VGA"}, &S::VideoSize},
+        {"Panel_ImageBurst", "Label_ImageBurst", "ComboBox_ImageBurst", Str::ImageBurst,
+         {Str::Burst1Photo, Str::Burst2Photo, Str::Burst3Photo, Str::Burst4Photo, Str::Burst5Photo}, &S::ImageBurst},
+        {"Panel_VideoLength", "Label_VideoLength", "ComboBox_VideoLength", Str::VideoLength,
+         {Str::Length10s, "20s", Str::Length30s, Str::Length60s}, &S::VideoLength},
+        // The one on/off list with Off first.
+        {"Panel_Beep", "Label_Beep", "ComboBox_Beep", Str::Beep, {Str::Off, Str::On}, &S::Beep},
+        {"Panel_SenseLevel", "Label_SenseLevel", "ComboBox_SenseLevel", Str::SenseLevel,
+         {Str::Low, Str::Medium, Str::High}, &S::SenseLevel},
+        {"Panel_Tv", "Label_TV", "ComboBox_TV", Str::TV, {Str::NTSC, Str::PAL}, &S::TV},
+        {"Panel_TimeStamp", "Label_TimeStamp", "ComboBox_TimeStamp", Str::TimeStamp, {Str::On, Str::Off},
+         &S::TimeStamp},
+        {"Panel_CyclingSave", "Label_CyclingSave", "ComboBox_CyclingSave", Str::CyclingSave, {Str::On, Str::Off},
+         &S::CyclingSave, true},
+    };
+    return settings;
+}
+
+TSystemSetupForm::TSystemSetupForm(QWidget *parent)
+    : SettingsDialog({SaveLocationTarget::Camera, GenerationResult::CameraGenerated, GenerationResult::CameraFailed},
+                     parent)
+{
+    PrepareWindow(this, kWindowSize, FormFont(kFontPixels), TitleBarButtons::CloseOnly, true);
     CreateControls();
     ConnectHandlers();
     GuardAgainstTyping();
@@ -181,81 +145,98 @@ TSystemSetupForm::TSystemSetupForm(QWidget *parent) : SettingsDialog(parent)
 // Created top to bottom and left to right, which is also the keyboard order.
 void TSystemSetupForm::CreateControls()
 {
-    std::tie(Panel_Mode, Label_Mode, ComboBox_Mode) = MakeSetting(
-        this, PanelRect(0, Column::Left), kChoiceWidth, "Panel_Mode", "Label_Mode", "ComboBox_Mode");
-    std::tie(Panel_PhotoSize, Label_PhotoSize, ComboBox_PhotoSize) = MakeSetting(
-        this, PanelRect(0, Column::Right), kChoiceWidth, "Panel_PhotoSize", "Label_PhotoSize", "ComboBox_PhotoSize");
-    std::tie(Panel_VideoSize, Label_VideoSize, ComboBox_VideoSize) = MakeSetting(
-        this, PanelRect(1, Column::Left), kChoiceWidth, "Panel_VideoSize", "Label_VideoSize", "ComboBox_VideoSize");
-    std::tie(Panel_ImageBurst, Label_ImageBurst, ComboBox_ImageBurst) = MakeSetting(
-        this, PanelRect(1, Column::Right), kChoiceWidth, "Panel_ImageBurst", "Label_ImageBurst", "ComboBox_ImageBurst");
-    std::tie(Panel_VideoLength, Label_VideoLength, ComboBox_VideoLength) =
-        MakeSetting(this, PanelRect(2, Column::Left), kChoiceWidth, "Panel_VideoLength", "Label_VideoLength",
-                    "ComboBox_VideoLength");
-    std::tie(Panel_Beep, Label_Beep, ComboBox_Beep) = MakeSetting(
-        this, PanelRect(2, Column::Right), kChoiceWidth, "Panel_Beep", "Label_Beep", "ComboBox_Beep");
-    std::tie(Panel_SenseLevel, Label_SenseLevel, ComboBox_SenseLevel) = MakeSetting(
-        this, PanelRect(3, Column::Left), kChoiceWidth, "Panel_SenseLevel", "Label_SenseLevel", "ComboBox_SenseLevel");
-    std::tie(Panel_Tv, Label_TV, ComboBox_TV) =
-        MakeSetting(this, PanelRect(3, Column::Right), kChoiceWidth, "Panel_Tv", "Label_TV", "ComboBox_TV");
-    std::tie(Panel_TimeStamp, Label_TimeStamp, ComboBox_TimeStamp) = MakeSetting(
-        this, PanelRect(4, Column::Left), kChoiceWidth, "Panel_TimeStamp", "Label_TimeStamp", "ComboBox_TimeStamp");
-    // The camera's cycling save is not offered: its panel is never shown, so the file
-    // always carries Off.
-    std::tie(Panel_CyclingSave, Label_CyclingSave, ComboBox_CyclingSave) =
-        MakeSetting(this, PanelRect(4, Column::Right), kChoiceWidth, "Panel_CyclingSave", "Label_CyclingSave",
-                    "ComboBox_CyclingSave");
-    Panel_CyclingSave->hide();
+    QVBoxLayout *layout = MakeColumnLayout(this);
 
+    // The simple settings stand two a row, in two columns of equal width.
+    auto *simpleGrid = new QGridLayout;
+    layout->addLayout(simpleGrid);
+    const std::vector<CameraSimpleSetting> &simple = CameraSimpleSettings();
+    for (size_t i = 0; i < simple.size(); ++i) {
+        const CameraSimpleSetting &setting = simple[i];
+        const SettingRow row = MakeSetting(this, setting.PanelName, setting.LabelName, setting.BoxName);
+        row.Row->setStretchFactor(row.Box, 1);
+        row.Panel->setVisible(!setting.Hidden);
+        simpleGrid->addWidget(row.Panel, int(i / 2), int(i % 2));
+        m_simpleSettings.push_back({row.Panel, row.Label, row.Box});
+    }
+    simpleGrid->setColumnStretch(0, 1);
+    simpleGrid->setColumnStretch(1, 1);
+
+    SettingRow clock = MakeSetting(this, "Panel_SetClock", "Label_SetClock", "ComboBox_SetClock_DateFormat");
     std::tie(Panel_SetClock, Label_SetClock, ComboBox_SetClock_DateFormat) =
-        MakeSetting(this, PanelRect(5, Column::Full), kSwitchWidth, "Panel_SetClock", "Label_SetClock",
-                    "ComboBox_SetClock_DateFormat");
-    Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock", kEditSetClock);
+        std::tie(clock.Panel, clock.Label, clock.Box);
+    Edit_SetClock = MakeEdit(Panel_SetClock, "Edit_SetClock");
+    // Read-only, not disabled: Tab reaches it and a screen reader reads the clock.
     Edit_SetClock->setReadOnly(true);
-    SetBoxEnabled(Edit_SetClock, false);
-    // Disabled only so that it takes no input: the clock itself must stay readable.
-    QPalette clockPalette = Edit_SetClock->palette();
-    clockPalette.setColor(QPalette::Disabled, QPalette::Text, clockPalette.color(QPalette::Active, QPalette::Text));
-    Edit_SetClock->setPalette(clockPalette);
-    Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime", kButtonGetTime);
+    NameForScreenReaders(Edit_SetClock, QStringLiteral("Camera clock"));
+    PaintBoxGrey(Edit_SetClock);
+    Button_GetTime = MakeButton(Panel_SetClock, "Button_GetTime");
+    clock.Row->addWidget(Edit_SetClock, 1);
+    clock.Row->addWidget(Button_GetTime, 1);
+    layout->addWidget(Panel_SetClock);
 
+    SettingRow interval = MakeSetting(this, "Panel_Interval", "Label_Interval_OnOff", "ComboBox_Interval_OnOff");
     std::tie(Panel_Interval, Label_Interval_OnOff, ComboBox_Interval_OnOff) =
-        MakeSetting(this, PanelRect(6, Column::Full), kSwitchWidth, "Panel_Interval", "Label_Interval_OnOff",
-                    "ComboBox_Interval_OnOff");
-    Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute", SubLabelRect(0));
-    ComboBox_Interval_Minute = MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute", SubBoxRect(0));
-    Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second", SubLabelRect(1));
-    ComboBox_Interval_Second = MakeComboBox(Panel_Interval, "ComboBox_Interval_Second", SubBoxRect(1));
+        std::tie(interval.Panel, interval.Label, interval.Box);
+    Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute");
+    ComboBox_Interval_Minute = AddLabelledBox(interval.Row, Label_Interval_Minute,
+                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute"));
+    Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second");
+    ComboBox_Interval_Second = AddLabelledBox(interval.Row, Label_Interval_Second,
+                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Second"));
+    interval.Row->addStretch();
+    layout->addWidget(Panel_Interval);
 
+    SettingRow lapse = MakeSetting(this, "Panel_TimeLapse", "Label_TimeLapse_OnOff", "ComboBox_TimeLapse_OnOff");
     std::tie(Panel_TimeLapse, Label_TimeLapse_OnOff, ComboBox_TimeLapse_OnOff) =
-        MakeSetting(this, PanelRect(7, Column::Full), kSwitchWidth, "Panel_TimeLapse", "Label_TimeLapse_OnOff",
-                    "ComboBox_TimeLapse_OnOff");
-    Label_TimeLapse_Hour = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Hour", SubLabelRect(0));
-    ComboBox_TimeLapse_Hour = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour", SubBoxRect(0));
-    Label_TimeLapse_Minute = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Minute", SubLabelRect(1));
-    ComboBox_TimeLapse_Minute = MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute", SubBoxRect(1));
+        std::tie(lapse.Panel, lapse.Label, lapse.Box);
+    Label_TimeLapse_Hour = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Hour");
+    ComboBox_TimeLapse_Hour =
+        AddLabelledBox(lapse.Row, Label_TimeLapse_Hour, MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Hour"));
+    Label_TimeLapse_Minute = MakeLabel(Panel_TimeLapse, "Label_TimeLapse_Minute");
+    ComboBox_TimeLapse_Minute =
+        AddLabelledBox(lapse.Row, Label_TimeLapse_Minute, MakeComboBox(Panel_TimeLapse, "ComboBox_TimeLapse_Minute"));
+    lapse.Row->addStretch();
+    layout->addWidget(Panel_TimeLapse);
 
+    SettingRow serial = MakeSetting(this, "Panel_SerialNo", "Label_SerialNo_OnOff", "ComboBox_SerialNo_OnOff");
     std::tie(Panel_SerialNo, Label_SerialNo_OnOff, ComboBox_SerialNo_OnOff) =
-        MakeSetting(this, PanelRect(8, Column::Full), kSwitchWidth, "Panel_SerialNo", "Label_SerialNo_OnOff",
-                    "ComboBox_SerialNo_OnOff");
+        std::tie(serial.Panel, serial.Label, serial.Box);
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "ComboBox_SerialNo_Char" + QByteArray::number(i + 1);
-        ComboBox_SerialNo_Char[i] =
-            MakeComboBox(Panel_SerialNo, name.constData(), BoxRect(kFieldsLeft + i * kFieldPitch, kNumberWidth));
+        ComboBox_SerialNo_Char[i] = MakeComboBox(Panel_SerialNo, name.constData());
+        NameForScreenReaders(ComboBox_SerialNo_Char[i], QStringLiteral("Serial number character %1").arg(i + 1));
+        serial.Row->addWidget(ComboBox_SerialNo_Char[i]);
     }
+    serial.Row->addStretch();
+    layout->addWidget(Panel_SerialNo);
 
-    std::tie(Panel_Timer, Label_Timer_OnOff, ComboBox_Timer_OnOff) =
-        MakeSetting(this, PanelRect(9, Column::Full, kTimerPanelHeight), kSwitchWidth, "Panel_Timer",
-                    "Label_Timer_OnOff", "ComboBox_Timer_OnOff");
-    CreateTimerControls(Panel_Timer);
+    CreateTimerControls();
+    layout->addWidget(Panel_Timer);
+    layout->addStretch();
 
-    Button_Select = MakeButton(this, "Button_Select", kButtonSelect);
-    Edit_SavePath = MakeEdit(this, "Edit_SavePath", kEditSavePath);
+    auto *saveRow = new QHBoxLayout;
+    Button_Select = MakeButton(this, "Button_Select");
+    Edit_SavePath = MakeEdit(this, "Edit_SavePath");
+    NameForScreenReaders(Edit_SavePath, QStringLiteral("Save folder"));
     Edit_SavePath->setReadOnly(true);
     PaintBoxGrey(Edit_SavePath);
-    Button_Generate = MakeButton(this, "Button_Generate", kButtonGenerate);
-    Button_Default = MakeButton(this, "Button_Default", kButtonDefault);
-    Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
+    saveRow->addWidget(Button_Select, 1);
+    saveRow->addWidget(Edit_SavePath, 4);
+    layout->addLayout(saveRow);
+    layout->addStretch();
+
+    // Generate at the left, Default in the middle, Exit at the right.
+    auto *buttonRow = new QHBoxLayout;
+    Button_Generate = MakeButton(this, "Button_Generate");
+    Button_Default = MakeButton(this, "Button_Default");
+    Button_Exit = MakeButton(this, "Button_Exit");
+    for (QPushButton *button : {Button_Generate, Button_Default, Button_Exit}) {
+        if (button != Button_Generate)
+            buttonRow->addStretch(1);
+        buttonRow->addWidget(button, 1);
+    }
+    layout->addLayout(buttonRow);
 
     for (QComboBox *box : {ComboBox_Interval_Minute, ComboBox_Interval_Second, ComboBox_TimeLapse_Hour,
                            ComboBox_TimeLapse_Minute})
@@ -264,25 +245,48 @@ void TSystemSetupForm::CreateControls()
         SetBoxEnabled(box, false);
 }
 
-void TSystemSetupForm::CreateTimerControls(QFrame *panel)
+// The on/off list at the left; the headings Start and End, each over Hour and Min; then
+// one row of four lists per period.
+void TSystemSetupForm::CreateTimerControls()
 {
-    const auto heading = [panel](const char *name, int column, int top, int width) {
-        return MakeLabel(panel, name, TimerHeadingRect(column, top, width), Qt::AlignCenter);
+    Panel_Timer = MakePanel(this, "Panel_Timer");
+    Label_Timer_OnOff = MakeLabel(Panel_Timer, "Label_Timer_OnOff");
+    ComboBox_Timer_OnOff = MakeComboBox(Panel_Timer, "ComboBox_Timer_OnOff");
+    Label_Timer_OnOff->setBuddy(ComboBox_Timer_OnOff);
+    QGridLayout *grid = MakeGridLayout(Panel_Timer);
+    grid->addWidget(Label_Timer_OnOff, 0, 0);
+    grid->addWidget(ComboBox_Timer_OnOff, 0, 1);
+
+    constexpr int kFirstColumn = 2;
+    const auto heading = [this](const char *name) {
+        return MakeLabel(Panel_Timer, name, {}, Qt::AlignCenter);
     };
-    Label_Timer_Start = heading("Label_Timer_Start", 0, kTimerHeadingTop, kTimerHeadingWidth);
-    Label_Timer_End = heading("Label_Timer_End", 2, kTimerHeadingTop, kTimerHeadingWidth);
-    Label_Timer_Start_Hour = heading("Label_Timer_Start_Hour", 0, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_Start_Minute = heading("Label_Timer_Start_Minute", 1, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_End_Hour = heading("Label_Timer_End_Hour", 2, kTimerSubHeadingTop, kNumberWidth);
-    Label_Timer_End_Minute = heading("Label_Timer_End_Minute", 3, kTimerSubHeadingTop, kNumberWidth);
+    Label_Timer_Start = heading("Label_Timer_Start");
+    Label_Timer_End = heading("Label_Timer_End");
+    grid->addWidget(Label_Timer_Start, 0, kFirstColumn, 1, 2);
+    grid->addWidget(Label_Timer_End, 0, kFirstColumn + 2, 1, 2);
+    Label_Timer_Start_Hour = heading("Label_Timer_Start_Hour");
+    Label_Timer_Start_Minute = heading("Label_Timer_Start_Minute");
+    Label_Timer_End_Hour = heading("Label_Timer_End_Hour");
+    Label_Timer_End_Minute = heading("Label_Timer_End_Minute");
+    const QList<QLabel *> subHeadings = {Label_Timer_Start_Hour, Label_Timer_Start_Minute, Label_Timer_End_Hour,
+                                         Label_Timer_End_Minute};
+    for (int column = 0; column < 4; ++column)
+        grid->addWidget(subHeadings[column], 1, kFirstColumn + column);
+
     for (int period = 0; period < 4; ++period) {
-        const auto make = [&](const char *part, int column) {
+        // The headings stand over the columns, not beside each list: each list is named.
+        const auto make = [&](const char *part, int column, const char *spoken) {
             const QByteArray name = "ComboBox_Timer_" + QByteArray(part).replace('#', QByteArray::number(period + 1));
-            return MakeComboBox(panel, name.constData(), TimerBoxRect(column, period));
+            QComboBox *box = MakeComboBox(Panel_Timer, name.constData());
+            NameForScreenReaders(box, QStringLiteral("Timer %1 %2").arg(period + 1).arg(QLatin1String(spoken)));
+            grid->addWidget(box, 2 + period, kFirstColumn + column);
+            return box;
         };
-        ComboBox_Timer[period] = {make("Start#_Hour", 0), make("Start#_Minute", 1), make("End#_Hour", 2),
-                                  make("End#_Minute", 3)};
+        ComboBox_Timer[period] = {make("Start#_Hour", 0, "start hour"), make("Start#_Minute", 1, "start minute"),
+                                  make("End#_Hour", 2, "end hour"), make("End#_Minute", 3, "end minute")};
     }
+    grid->setColumnStretch(kFirstColumn + 4, 1);
 }
 
 void TSystemSetupForm::ConnectHandlers()
@@ -317,38 +321,47 @@ bool TSystemSetupForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && ComboBox_ModeKeyPress(static_cast<QKeyEvent *>(event)))
         return true;
-    return QWidget::eventFilter(watched, event);
+    return SettingsDialog::eventFilter(watched, event);
 }
 
-QList<TSystemSetupForm::ShowPosition> TSystemSetupForm::ShowPositions() const
+QList<TSystemSetupForm::BoxField> TSystemSetupForm::BoxFields() const
 {
-    QList<ShowPosition> positions = {
-        {ComboBox_Mode, 0},
-        {ComboBox_PhotoSize, 0},
-        {ComboBox_VideoSize, 0},
-        {ComboBox_ImageBurst, 0},
-        {ComboBox_VideoLength, 0},
-        {ComboBox_Beep, 1}, // On
-        {ComboBox_SenseLevel, 1},
-        {ComboBox_TV, 1},
-        {ComboBox_TimeStamp, kOnPosition},
-        {ComboBox_CyclingSave, kOffPosition},
-        {ComboBox_SetClock_DateFormat, kDateOrderDmy},
-        {ComboBox_Interval_OnOff, kOffPosition},
-        {ComboBox_Interval_Minute, 0},
-        {ComboBox_Interval_Second, 0},
-        {ComboBox_TimeLapse_OnOff, kOffPosition},
-        {ComboBox_TimeLapse_Hour, 0},
-        {ComboBox_TimeLapse_Minute, 0},
-        {ComboBox_SerialNo_OnOff, kOnPosition},
-        {ComboBox_Timer_OnOff, kOffPosition},
-    };
-    const mms::CameraSettings defaults;
+    using S = mms::CameraSettings;
+    const auto member = [](uint8_t S::*field) { return [field](S &s) -> uint8_t & { return s.*field; }; };
+    QList<BoxField> fields;
+    for (size_t i = 0; i < m_simpleSettings.size(); ++i)
+        fields.append({m_simpleSettings[i].Box, member(CameraSimpleSettings()[i].Member)});
+    fields.append({
+        {ComboBox_SetClock_DateFormat, member(&S::DateFormat)},
+        {ComboBox_Interval_OnOff, member(&S::IntervalOnOff)},
+        {ComboBox_Interval_Minute, member(&S::IntervalMinute)},
+        {ComboBox_Interval_Second, member(&S::IntervalSecond)},
+        {ComboBox_TimeLapse_OnOff, member(&S::TimeLapseOnOff)},
+        {ComboBox_TimeLapse_Hour, member(&S::TimeLapseHour)},
+        {ComboBox_TimeLapse_Minute, member(&S::TimeLapseMinute)},
+        {ComboBox_SerialNo_OnOff, member(&S::SerialNoOnOff)},
+        {ComboBox_Timer_OnOff, member(&S::TimerOnOff)},
+    });
     for (int i = 0; i < 4; ++i)
-        positions.append({ComboBox_SerialNo_Char[i], defaults.SerialNoChar[i]}); // T, E, S, T
-    for (QComboBox *box : TimerPeriodBoxList())
-        positions.append({box, 0});
-    return positions;
+        fields.append({ComboBox_SerialNo_Char[i], [i](S &s) -> uint8_t & { return s.SerialNoChar[i]; }});
+    for (int i = 0; i < 4; ++i) {
+        const TimerPeriodBoxes &boxes = ComboBox_Timer[i];
+        fields.append({
+            {boxes.StartHour, [i](S &s) -> uint8_t & { return s.Timer[i].StartHour; }},
+            {boxes.StartMinute, [i](S &s) -> uint8_t & { return s.Timer[i].StartMinute; }},
+            {boxes.EndHour, [i](S &s) -> uint8_t & { return s.Timer[i].EndHour; }},
+            {boxes.EndMinute, [i](S &s) -> uint8_t & { return s.Timer[i].EndMinute; }},
+        });
+    }
+    return fields;
+}
+
+// The positions every show and Default select are those of a record's defaults.
+void TSystemSetupForm::SelectDefaultPositions()
+{
+    mms::CameraSettings defaults;
+    for (const BoxField &box : BoxFields())
+        box.Box->setCurrentIndex(box.Field(defaults));
 }
 
 QList<QComboBox *> TSystemSetupForm::SerialNoCharBoxes() const
@@ -366,63 +379,51 @@ QList<QComboBox *> TSystemSetupForm::TimerPeriodBoxList() const
 
 void TSystemSetupForm::ApplyCameraSetupTexts()
 {
-    const int language = g_shared.LanguageIndex;
-    const auto text = [language](int number) { return CatalogueText(language, number); };
-    const QStringList onOff = {text(38), text(37)};
+    const int language = g_languageIndex;
+    const auto text = [language](Str number) { return CatalogueText(language, number); };
+    const QStringList onOff = {text(Str::On), text(Str::Off)};
 
-    setWindowTitle(text(80));
-    Label_Mode->setText(text(13));
-    FillList(ComboBox_Mode, {text(14), text(15), text(16)});
-    Label_PhotoSize->setText(text(17));
-    FillList(ComboBox_PhotoSize, {text(18), text(19), text(20)});
-    Label_VideoSize->setText(text(21));
-    FillList(ComboBox_VideoSize, {text(22), text(23), QStringLiteral("VGA")});
-    Label_ImageBurst->setText(text(26));
-    FillList(ComboBox_ImageBurst, {text(27), text(28), text(29), text(30), text(31)});
-    Label_VideoLength->setText(text(32));
-    FillList(ComboBox_VideoLength, {text(33), QStringLiteral("20s"), text(34), text(35)});
-    Label_Beep->setText(text(42));
-    FillList(ComboBox_Beep, {text(37), text(38)}); // the one on/off list with Off first
-    Label_SenseLevel->setText(text(43));
-    FillList(ComboBox_SenseLevel, {text(44), text(45), text(46)});
-    Label_TV->setText(text(55));
-    FillList(ComboBox_TV, {text(56), text(57)});
-    Label_TimeStamp->setText(text(58));
-    FillList(ComboBox_TimeStamp, onOff);
-    Label_CyclingSave->setText(text(59));
-    FillList(ComboBox_CyclingSave, onOff);
+    setWindowTitle(text(Str::CameraSetup));
+    for (size_t i = 0; i < m_simpleSettings.size(); ++i) {
+        const CameraSimpleSetting &setting = CameraSimpleSettings()[i];
+        m_simpleSettings[i].Label->setText(text(setting.Caption));
+        QStringList items;
+        for (const CameraListItem &item : setting.Items)
+            items += item.Fixed ? QString::fromLatin1(item.Fixed) : text(item.Number);
+        FillList(m_simpleSettings[i].Box, items);
+    }
 
-    Label_SetClock->setText(text(47));
+    Label_SetClock->setText(text(Str::SetClock));
     FillList(ComboBox_SetClock_DateFormat, {QStringLiteral("Y/M/D"), QStringLiteral("D/M/Y"), QStringLiteral("M/D/Y")});
-    Button_GetTime->setText(text(88));
+    Button_GetTime->setText(text(Str::GetTime));
 
-    Label_Interval_OnOff->setText(text(36));
+    Label_Interval_OnOff->setText(text(Str::Interval));
     FillList(ComboBox_Interval_OnOff, onOff);
-    Label_Interval_Minute->setText(text(40));
+    Label_Interval_Minute->setText(text(Str::Min));
     FillList(ComboBox_Interval_Minute, NumberItems(60));
-    Label_Interval_Second->setText(text(41));
+    Label_Interval_Second->setText(text(Str::Sec));
     FillList(ComboBox_Interval_Second, NumberItems(60));
 
-    Label_TimeLapse_OnOff->setText(text(54));
+    Label_TimeLapse_OnOff->setText(text(Str::TimeLapse));
     FillList(ComboBox_TimeLapse_OnOff, onOff);
-    Label_TimeLapse_Hour->setText(text(39));
+    Label_TimeLapse_Hour->setText(text(Str::Hour));
     FillList(ComboBox_TimeLapse_Hour, NumberItems(24));
-    Label_TimeLapse_Minute->setText(text(40));
+    Label_TimeLapse_Minute->setText(text(Str::Min));
     FillList(ComboBox_TimeLapse_Minute, NumberItems(60));
 
-    Label_SerialNo_OnOff->setText(text(60));
+    Label_SerialNo_OnOff->setText(text(Str::SerialNo));
     FillList(ComboBox_SerialNo_OnOff, onOff);
     for (QComboBox *box : SerialNoCharBoxes())
         FillList(box, SerialCharacterItems());
 
-    Label_Timer_OnOff->setText(text(51));
+    Label_Timer_OnOff->setText(text(Str::Timer));
     FillList(ComboBox_Timer_OnOff, onOff);
-    Label_Timer_Start->setText(text(52));
-    Label_Timer_End->setText(text(53));
+    Label_Timer_Start->setText(text(Str::Start));
+    Label_Timer_End->setText(text(Str::End));
     for (QLabel *label : {Label_Timer_Start_Hour, Label_Timer_End_Hour})
-        label->setText(text(39));
+        label->setText(text(Str::Hour));
     for (QLabel *label : {Label_Timer_Start_Minute, Label_Timer_End_Minute})
-        label->setText(text(40));
+        label->setText(text(Str::Min));
     for (const TimerPeriodBoxes &period : ComboBox_Timer) {
         FillList(period.StartHour, NumberItems(24));
         FillList(period.StartMinute, NumberItems(60));
@@ -430,20 +431,32 @@ void TSystemSetupForm::ApplyCameraSetupTexts()
         FillList(period.EndMinute, NumberItems(60));
     }
 
-    Button_Select->setText(text(84));
-    Button_Generate->setText(text(86));
-    Button_Default->setText(text(85));
-    Button_Exit->setText(text(87));
+    Button_Select->setText(text(Str::Select));
+    Button_Generate->setText(text(Str::Generate));
+    Button_Default->setText(text(Str::Default));
+    Button_Exit->setText(text(Str::Exit));
+    LineUpColumns();
 
-    for (const ShowPosition &show : ShowPositions())
-        show.Box->setCurrentIndex(show.Position);
+    SelectDefaultPositions();
     update();
+}
+
+// Every panel's caption is as wide as the widest, and so is every switch, so that the
+// lists and the fields after them start in the same columns from panel to panel.
+void TSystemSetupForm::LineUpColumns()
+{
+    QList<QWidget *> captions = {Label_SetClock, Label_Interval_OnOff, Label_TimeLapse_OnOff, Label_SerialNo_OnOff,
+                                 Label_Timer_OnOff};
+    for (const SettingControls &setting : m_simpleSettings)
+        captions += setting.Label;
+    MatchWidths(captions);
+    MatchWidths({ComboBox_SetClock_DateFormat, ComboBox_Interval_OnOff, ComboBox_TimeLapse_OnOff,
+                 ComboBox_SerialNo_OnOff, ComboBox_Timer_OnOff});
 }
 
 void TSystemSetupForm::ApplyCameraSetupDefaults()
 {
-    for (const ShowPosition &show : ShowPositions())
-        show.Box->setCurrentIndex(show.Position);
+    SelectDefaultPositions();
     ResetCameraClock();
     update();
 }
@@ -467,6 +480,7 @@ void TSystemSetupForm::ResetCameraClock()
 void TSystemSetupForm::ShowCameraClock()
 {
     Edit_SetClock->setText(ClockText(m_capturedClock, ComboBox_SetClock_DateFormat->currentIndex()));
+    Edit_SetClock->setMinimumWidth(EditWidthFor(Edit_SetClock, Edit_SetClock->text()));
 }
 
 // Off sets every list of the group to 0 and disables it; On enables the lists and
@@ -493,35 +507,11 @@ void TSystemSetupForm::ApplyAllEnablingRules()
 
 mms::CameraSettings TSystemSetupForm::SettingsFromControls() const
 {
-    const auto at = [](const QComboBox *box) { return uint8_t(box->currentIndex()); };
     mms::CameraSettings s;
-    s.Mode = at(ComboBox_Mode);
-    s.PhotoSize = at(ComboBox_PhotoSize);
-    s.VideoSize = at(ComboBox_VideoSize);
-    s.ImageBurst = at(ComboBox_ImageBurst);
-    s.VideoLength = at(ComboBox_VideoLength);
-    s.Beep = at(ComboBox_Beep);
-    s.SenseLevel = at(ComboBox_SenseLevel);
-    s.TV = at(ComboBox_TV);
-    s.TimeStamp = at(ComboBox_TimeStamp);
-    s.CyclingSave = at(ComboBox_CyclingSave);
-    s.DateFormat = at(ComboBox_SetClock_DateFormat);
+    for (const BoxField &box : BoxFields())
+        box.Field(s) = uint8_t(box.Box->currentIndex());
     // The clock captured at show, Get Time, date order or Default, not the time now.
     mms::SetCameraClock(s, CalendarTime(m_capturedClock));
-    s.IntervalOnOff = at(ComboBox_Interval_OnOff);
-    s.IntervalMinute = at(ComboBox_Interval_Minute);
-    s.IntervalSecond = at(ComboBox_Interval_Second);
-    s.TimeLapseOnOff = at(ComboBox_TimeLapse_OnOff);
-    s.TimeLapseHour = at(ComboBox_TimeLapse_Hour);
-    s.TimeLapseMinute = at(ComboBox_TimeLapse_Minute);
-    s.SerialNoOnOff = at(ComboBox_SerialNo_OnOff);
-    for (int i = 0; i < 4; ++i)
-        s.SerialNoChar[i] = at(ComboBox_SerialNo_Char[i]);
-    s.TimerOnOff = at(ComboBox_Timer_OnOff);
-    for (int i = 0; i < 4; ++i) {
-        const TimerPeriodBoxes &boxes = ComboBox_Timer[i];
-        s.Timer[i] = {at(boxes.StartHour), at(boxes.StartMinute), at(boxes.EndHour), at(boxes.EndMinute)};
-    }
     return s;
 }
 
@@ -539,11 +529,6 @@ void TSystemSetupForm::FormShow()
     ApplyAllEnablingRules();
 }
 
-void TSystemSetupForm::Button_SelectClick()
-{
-    OpenSaveLocationDialog(kSaveForCamera);
-}
-
 void TSystemSetupForm::Button_GetTimeClick()
 {
     CaptureCameraClock();
@@ -558,9 +543,7 @@ void TSystemSetupForm::Button_DefaultClick()
 void TSystemSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(mms::kCameraSetupFileName));
-    std::string failureReason;
-    const bool written = mms::WriteCameraSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kCameraGenerated : GenerationResult::kCameraFailed, FromCore(failureReason));
+    WriteFile(path, mms::ComposeCameraSetupFile(SettingsFromControls()));
 }
 
 // The date order is not only redrawn: the clock is captured anew.

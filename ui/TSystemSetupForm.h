@@ -2,12 +2,14 @@
 
 #include "ui/SettingsDialog.h"
 #include "settings/CameraSettings.h"
+#include "ui/CoreText.h"
 
 #include <QDateTime>
 #include <QList>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -15,6 +17,29 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// A list item: a catalogue string, or a text that reads the same in every language.
+struct CameraListItem {
+    constexpr CameraListItem(Str number) : Number(number) {}
+    constexpr CameraListItem(const char *fixed) : Fixed(fixed) {}
+    Str Number{};
+    const char *Fixed = nullptr;
+};
+
+// One of the camera's ten simple settings: a caption and a list in a bevelled panel,
+// the names of the three controls, their texts, and the byte of the record (described
+// by the core's field table) that the list's position is.
+struct CameraSimpleSetting {
+    const char *PanelName;
+    const char *LabelName;
+    const char *BoxName;
+    Str Caption;
+    std::vector<CameraListItem> Items;
+    uint8_t mms::CameraSettings::*Member;
+    bool Hidden = false; // the camera's cycling save is not offered: the file always carries Off
+};
+// In the dialog's order: two a row, left then right.
+const std::vector<CameraSimpleSetting> &CameraSimpleSettings();
 
 // The camera settings dialog: every camera setting is a drop-down list, the camera
 // clock is captured from the computer, and Generate writes CAMERASETUP.dat into the
@@ -30,8 +55,7 @@ public:
     void ResetCameraClock();
     void ShowCameraClock();
 
-    // The save folder, which the save-location dialog fills.
-    QLineEdit *SavePathEdit() const { return Edit_SavePath; }
+    QLineEdit *SavePathEdit() const override { return Edit_SavePath; }
     // Where the clock is read from; the computer's local clock unless a test sets another.
     void SetClockSource(std::function<QDateTime()> now) { m_now = std::move(now); }
 
@@ -39,23 +63,31 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct SettingControls {
+        QFrame *Panel = nullptr;
+        QLabel *Label = nullptr;
+        QComboBox *Box = nullptr;
+    };
     struct TimerPeriodBoxes {
         QComboBox *StartHour = nullptr;
         QComboBox *StartMinute = nullptr;
         QComboBox *EndHour = nullptr;
         QComboBox *EndMinute = nullptr;
     };
-    // A drop-down list and the position every show and Default select.
-    struct ShowPosition {
+    // A list and the byte of the record its position is.
+    struct BoxField {
         QComboBox *Box;
-        int Position;
+        std::function<uint8_t &(mms::CameraSettings &)> Field;
     };
 
     void CreateControls();
-    void CreateTimerControls(QFrame *panel);
+    void CreateTimerControls();
     void ConnectHandlers();
+    void LineUpColumns();
     void GuardAgainstTyping();
-    QList<ShowPosition> ShowPositions() const;
+    QList<BoxField> BoxFields() const;
+    // Every list to the position of a default record.
+    void SelectDefaultPositions();
     QList<QComboBox *> SerialNoCharBoxes() const;
     QList<QComboBox *> TimerPeriodBoxList() const;
     void ApplyEnablingRule(const QComboBox *onOff, const QList<QComboBox *> &group);
@@ -65,7 +97,6 @@ private:
     // Event handlers
     void FormCreate();
     void FormShow() override;
-    void Button_SelectClick();
     void Button_GetTimeClick();
     void Button_DefaultClick();
     void Button_GenerateClick();
@@ -76,36 +107,7 @@ private:
     void ComboBox_Timer_OnOffChange();
     bool ComboBox_ModeKeyPress(const QKeyEvent *event);
 
-    QFrame *Panel_Mode = nullptr;
-    QLabel *Label_Mode = nullptr;
-    QComboBox *ComboBox_Mode = nullptr;
-    QFrame *Panel_PhotoSize = nullptr;
-    QLabel *Label_PhotoSize = nullptr;
-    QComboBox *ComboBox_PhotoSize = nullptr;
-    QFrame *Panel_VideoSize = nullptr;
-    QLabel *Label_VideoSize = nullptr;
-    QComboBox *ComboBox_VideoSize = nullptr;
-    QFrame *Panel_ImageBurst = nullptr;
-    QLabel *Label_ImageBurst = nullptr;
-    QComboBox *ComboBox_ImageBurst = nullptr;
-    QFrame *Panel_VideoLength = nullptr;
-    QLabel *Label_VideoLength = nullptr;
-    QComboBox *ComboBox_VideoLength = nullptr;
-    QFrame *Panel_Beep = nullptr;
-    QLabel *Label_Beep = nullptr;
-    QComboBox *ComboBox_Beep = nullptr;
-    QFrame *Panel_SenseLevel = nullptr;
-    QLabel *Label_SenseLevel = nullptr;
-    QComboBox *ComboBox_SenseLevel = nullptr;
-    QFrame *Panel_Tv = nullptr;
-    QLabel *Label_TV = nullptr;
-    QComboBox *ComboBox_TV = nullptr;
-    QFrame *Panel_TimeStamp = nullptr;
-    QLabel *Label_TimeStamp = nullptr;
-    QComboBox *ComboBox_TimeStamp = nullptr;
-    QFrame *Panel_CyclingSave = nullptr;
-    QLabel *Label_CyclingSave = nullptr;
-    QComboBox *ComboBox_CyclingSave = nullptr;
+    std::vector<SettingControls> m_simpleSettings; // in the order of CameraSimpleSettings()
 
     QFrame *Panel_SetClock = nullptr;
     QLabel *Label_SetClock = nullptr;

@@ -13,15 +13,30 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace {
+const FormSet *g_current = nullptr;
+}
+
 FormsFixture::FormsFixture()
 {
     static const bool prepared = (PrepareApplication(), true);
     Q_UNUSED(prepared);
     m_forms = std::make_unique<FormSet>();
-    g_forms.MMSMainForm->show();
+    g_current = m_forms.get();
+    Windows().MMSMainForm->show();
 }
 
-FormsFixture::~FormsFixture() = default;
+FormsFixture::~FormsFixture()
+{
+    g_current = nullptr;
+}
+
+const Forms &Windows()
+{
+    if (!g_current)
+        qFatal("no windows: the test made no FormsFixture");
+    return g_current->Windows();
+}
 
 void Click(const QWidget *window, const char *buttonName)
 {
@@ -99,12 +114,17 @@ QString TypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen)
 
 QString ResultText()
 {
-    return Find<QLabel>(g_forms.Form_SaveParamsResult, "Label_SaveParamsResult")->text();
+    return Find<QLabel>(Windows().Form_SaveParamsResult, "Label_SaveParamsResult")->text();
 }
 
 QString ReasonText()
 {
-    return Find<QLabel>(g_forms.Form_SaveParamsResult, "Label_FailureReason")->text();
+    return Find<QLabel>(Windows().Form_SaveParamsResult, "Label_FailureReason")->text();
+}
+
+GenerationResult LatestResult()
+{
+    return Windows().Form_SaveParamsResult->Result();
 }
 
 namespace {
@@ -114,11 +134,12 @@ QString Differs(const char *what, const QString &actual, const QString &expected
     return QStringLiteral("%1 is \"%2\", not \"%3\"").arg(QLatin1String(what), actual, expected);
 }
 
-QString ResultShown(const QWidget *dialog, int result, const QString &text, const QString &reason)
+QString ResultShown(const QWidget *dialog, GenerationResult result, const QString &text, const QString &reason)
 {
-    if (g_shared.GenerationResult != result)
-        return QStringLiteral("the generation result is %1, not %2").arg(g_shared.GenerationResult).arg(result);
-    if (!g_forms.Form_SaveParamsResult->isVisible())
+    const GenerationResult shown = LatestResult();
+    if (shown != result)
+        return QStringLiteral("the generation result is %1, not %2").arg(int(shown)).arg(int(result));
+    if (!Windows().Form_SaveParamsResult->isVisible())
         return QStringLiteral("the result dialog is not shown");
     if (ResultText() != text)
         return Differs("the result", ResultText(), text);
@@ -131,12 +152,13 @@ QString ResultShown(const QWidget *dialog, int result, const QString &text, cons
 
 } // namespace
 
-QString Generated(const QWidget *dialog, int result, const QString &text)
+QString Generated(const QWidget *dialog, GenerationResult result, const QString &text)
 {
     return ResultShown(dialog, result, text, QString());
 }
 
-QString GenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text)
+QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result,
+                        const QString &text)
 {
     if (!WriteReadOnlyFile(path, "old"))
         return QStringLiteral("cannot prepare the read-only file ") + path;

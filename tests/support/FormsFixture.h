@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Program.h"
+#include "ui/SharedValues.h"
 
 #include <QTest>
 
@@ -20,6 +21,9 @@ public:
 private:
     std::unique_ptr<FormSet> m_forms;
 };
+
+// The windows of the fixture that exists now.
+const Forms &Windows();
 
 // The control of that name in the window; a missing control ends the test program,
 // as every later step would fail with it.
@@ -63,11 +67,14 @@ QString TypingIsDiscarded(QComboBox *box, const QString &typed, bool listOpen);
 
 // The result dialog's texts: the outcome, and the system's reason for a failure.
 QString ResultText();
+// The generation result the result dialog holds.
+GenerationResult LatestResult();
 QString ReasonText();
 // After a Generate that wrote its file: the result dialog shows `result` as `text` with
 // no reason, and `dialog` stays open behind it.
-QString Generated(const QWidget *dialog, int result, const QString &text);
+QString Generated(const QWidget *dialog, GenerationResult result, const QString &text);
 // Generate on `dialog` over an old file at `path` that has no write bits: the writer
 // refuses it, for an administrator too; the result dialog shows `result` as `text` with
 // the system's reason, the old file is left as it was and `dialog` stays open.
-QString GenerateRefused(const QWidget *dialog, const QString &path, int result, const QString &text);
+QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result,
+                        const QString &text);
