@@ -80,7 +80,7 @@ test-windows: build
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
 	  -DMMS_LINUX_CLI=$(MMS_SETUP_CLI)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure --no-tests=error -j $(JOBS)
 
 # Coverage-guided fuzzing of the settings-file decoders with libFuzzer (FUZZ_SECONDS, default 60).
 FUZZ_SECONDS ?= 60
