@@ -1,6 +1,7 @@
 # One option set: the Windows program writes the same bytes as the Linux one, into a
 # folder whose name has spaces and letters beyond ASCII, reads its file back to the
-# same JSON, and writes the same bytes to standard output.
+# same JSON, replaces it alike when started from it, and writes the same bytes
+# to standard output.
 include("${CMAKE_CURRENT_LIST_DIR}/Wine.cmake")
 
 script_arguments(options)
@@ -35,6 +36,16 @@ expect_equal("the inspected file's name" "${inspected}" "${card}\\${name}")
 string(JSON windows_report REMOVE "${windows_inspect_out_text}" file)
 string(JSON linux_report REMOVE "${linux_inspect_out_text}" file)
 expect_equal("inspect --json without the file's name" "${windows_report}" "${linux_report}")
+
+# Started from the file just written, the programs replace it in place: --out
+# defaults to the folder of --from's file. The camera keeps the file's clock.
+set(from_options_camera --clock keep)
+run(linux_from ${linux_program} ${command} ${from_options_${command}} --from "${linux_folder}/${name}")
+run(windows_from ${windows_program} ${command} ${from_options_${command}} --from "${card}\\${name}")
+expect_status("the Linux program's exit status with --from" linux_from 0)
+expect_status("exit status with --from" windows_from 0)
+expect_stream("standard output with --from" windows_from out "wrote ${card}\\${name}\n")
+expect_same_file("${name} replaced with --from" "${windows_folder}/${name}" "${linux_folder}/${name}")
 
 # Standard output takes the file's bytes as they are: its CR LF stay, no LF gains a CR.
 run(linux_stdout ${linux_program} ${options} --out -)
