@@ -41,6 +41,23 @@ function(fresh_folder path)
     file(MAKE_DIRECTORY "${path}")
 endfunction()
 
+# Every file and folder under `folder` with the SHA-256 of each file, to show that a
+# refused write changed nothing and left no temporary behind.
+function(folder_snapshot out folder)
+    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${folder}" "${folder}/*")
+    list(SORT entries)
+    set(snapshot)
+    foreach(entry IN LISTS entries)
+        if(IS_DIRECTORY "${folder}/${entry}")
+            list(APPEND snapshot "${entry}/")
+        else()
+            file(SHA256 "${folder}/${entry}" hash)
+            list(APPEND snapshot "${entry} ${hash}")
+        endif()
+    endforeach()
+    set(${out} "${snapshot}" PARENT_SCOPE)
+endfunction()
+
 # Runs a program with its standard streams in files: CMake's own capture would turn
 # CR LF into LF, and the background processes Wine starts would keep a pipe open.
 # Sets PREFIX_status; PREFIX_out and PREFIX_err, the streams' bytes in hexadecimal;
@@ -76,23 +93,6 @@ function(expect_equal what actual expected)
     if(NOT actual STREQUAL expected)
         message(FATAL_ERROR "${what}:\n  got      [${actual}]\n  expected [${expected}]")
     endif()
-endfunction()
-
-# Every file and folder under `folder` with the SHA-256 of each file, to show that a
-# refused write changed nothing and left no temporary behind.
-function(folder_snapshot out folder)
-    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${folder}" "${folder}/*")
-    list(SORT entries)
-    set(snapshot)
-    foreach(entry IN LISTS entries)
-        if(IS_DIRECTORY "${folder}/${entry}")
-            list(APPEND snapshot "${entry}/")
-        else()
-            file(SHA256 "${folder}/${entry}" hash)
-            list(APPEND snapshot "${entry} ${hash}")
-        endif()
-    endforeach()
-    set(${out} "${snapshot}" PARENT_SCOPE)
 endfunction()
 
 # PREFIX_status of run() is `expected`; its standard error tells why not.
