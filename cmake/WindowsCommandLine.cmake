@@ -22,5 +22,6 @@ add_subdirectory(catalogue)
 add_subdirectory(settings)
 add_subdirectory(cli)
 
-enable_testing()
-add_subdirectory(tests/windows)
+if(BUILD_TESTING)
+    add_subdirectory(tests/windows)
+endif()
