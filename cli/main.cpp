@@ -5,6 +5,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+
+#ifdef _WIN32
+#include "settings/WindowsText.h"
+
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -59,13 +66,10 @@ int Run(const std::vector<std::string> &arguments)
     return command->run({arguments.begin() + 1, arguments.end()});
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int Main(const std::vector<std::string> &arguments)
 {
     try {
-        // Arguments are bytes and stay so: a folder's name need not be UTF-8.
-        return Run({argv + 1, argv + argc});
+        return Run(arguments);
     } catch (const cli::UsageError &error) {
         cli::PrintError(error.what());
         return cli::kExitUsage;
@@ -74,3 +78,49 @@ int main(int argc, char *argv[])
         return cli::kExitFailed;
     }
 }
+
+#ifdef _WIN32
+
+// Windows passes the arguments as UTF-16. The program holds them as UTF-8, which the
+// core turns back into UTF-16 where it opens a file, so that any folder name works.
+std::optional<std::vector<std::string>> Utf8Arguments(int argc, wchar_t *argv[])
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        std::optional<std::string> argument = mms::Utf8FromWide(argv[i]);
+        if (!argument) {
+            cli::PrintError("argument " + std::to_string(i) + " is not valid Unicode");
+            return std::nullopt;
+        }
+        arguments.push_back(std::move(*argument));
+    }
+    return arguments;
+}
+
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+
+int wmain(int argc, wchar_t *argv[])
+{
+    // A console shows the UTF-8 names in the messages as letters; the console's own
+    // code page is given back as it was.
+    const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    const std::optional<std::vector<std::string>> arguments = Utf8Arguments(argc, argv);
+    const int status = arguments ? Main(*arguments) : cli::kExitUsage;
+    SetConsoleOutputCP(consoleCodePage);
+    return status;
+}
+
+#else
+
+int main(int argc, char *argv[])
+{
+    // Arguments are bytes and stay so: a folder's name need not be UTF-8.
+    return Main({argv + 1, argv + argc});
+}
+
+#endif

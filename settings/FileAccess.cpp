@@ -6,7 +6,11 @@
 #include <string_view>
 
 #ifdef _WIN32
+#include "settings/WindowsText.h"
+
 #include <windows.h>
+// windows.h makes ReplaceFile a macro for its own ReplaceFileW.
+#undef ReplaceFile
 #else
 #include <climits>
 #include <cstdlib>
@@ -67,22 +71,6 @@ bool IsTemporaryOf(std::string_view entry, std::string_view name)
 
 #ifdef _WIN32
 
-std::wstring Wide(const std::string &utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8(const std::wstring &wide)
-{
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 std::string SystemMessage(DWORD code)
 {
     wchar_t *buffer = nullptr;
@@ -93,7 +81,8 @@ std::string SystemMessage(DWORD code)
     LocalFree(buffer);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
         message.pop_back();
-    return message.empty() ? "Error " + std::to_string(code) : Utf8(message);
+    const std::optional<std::string> text = Utf8FromWide(message);
+    return text && !text->empty() ? *text : "Error " + std::to_string(code);
 }
 
 bool FailWithSystem(std::string *reason)
@@ -103,9 +92,9 @@ bool FailWithSystem(std::string *reason)
 
 void RemoveStaleTemporaries(const PathParts &parts)
 {
-    const std::wstring folder = Wide(parts.folder);
+    const std::wstring folder = WideFromUtf8(parts.folder);
     WIN32_FIND_DATAW entry;
-    const HANDLE search = FindFirstFileW((folder + Wide(parts.name) + L".tmp-*").c_str(), &entry);
+    const HANDLE search = FindFirstFileW((folder + WideFromUtf8(parts.name) + L".tmp-*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
     FILETIME now;
@@ -114,7 +103,7 @@ void RemoveStaleTemporaries(const PathParts &parts)
     constexpr ULONGLONG kTicksPerSecond = 10000000;
     do {
         const bool stale = ticks(now) - ticks(entry.ftLastWriteTime) > kStaleTemporaryAge.count() * kTicksPerSecond;
-        if (stale && IsTemporaryOf(Utf8(entry.cFileName), parts.name))
+        if (stale && IsTemporaryOf(Utf8FromWide(entry.cFileName).value_or(""), parts.name))
             DeleteFileW((folder + entry.cFileName).c_str());
     } while (FindNextFileW(search, &entry));
     FindClose(search);
@@ -126,7 +115,7 @@ bool CheckTarget(const std::wstring &target, const PathParts &parts, std::string
 {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD folder = GetFileAttributesW(Wide(parts.folder).c_str());
+        const DWORD folder = GetFileAttributesW(WideFromUtf8(parts.folder).c_str());
         if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY))
             return Fail(reason, "No such folder");
         return true;
@@ -153,8 +142,10 @@ bool WriteAll(HANDLE file, ByteView bytes, std::string *reason)
 
 bool ReplaceFile(const std::string &path, ByteView bytes, std::string *reason)
 {
+    if (path.empty())
+        return Fail(reason, "No file name");
     const PathParts parts = SplitPath(path);
-    const std::wstring target = Wide(path);
+    const std::wstring target = WideFromUtf8(path);
     if (!CheckTarget(target, parts, reason))
         return false;
     RemoveStaleTemporaries(parts);
@@ -182,7 +173,7 @@ bool ReplaceFile(const std::string &path, ByteView bytes, std::string *reason)
 
 bool ReadRegularFile(const std::string &path, size_t limit, FileContent &content, std::string *reason)
 {
-    const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return FailWithSystem(reason);
