@@ -9,6 +9,7 @@ class QKeyEvent;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class VolumeChooser;
 
 // The save-location dialog: a drive chooser and a folder list linked to it. OK puts
 // the open folder into the save-folder field of the settings dialog whose Select
@@ -47,6 +48,7 @@ private:
     QListWidget *DirectoryListBox_Mid = nullptr;
     QPushButton *Button_Exit = nullptr;
     QPushButton *Button_Cancel = nullptr;
+    VolumeChooser *m_volumes = nullptr;
 
     QString m_currentFolder;               // absolute, with "/" separators
     QHash<QString, QString> m_driveFolders; // each drive's open folder, by the drive's root

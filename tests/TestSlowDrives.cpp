@@ -1,0 +1,195 @@
+// Drives that do not answer: the save-location dialog lists them by their path at once
+// and stays usable while they keep silent.
+#include "tests/support/FormsFixture.h"
+
+#include "ui/TForm_SelectSavePath.h"
+#include "ui/TMMSMainForm.h"
+#include "ui/TMMSSetupForm.h"
+#include "ui/VolumeChooser.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QMap>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <optional>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A machine whose drives answer nothing until released, as a stale share or a stuck
+// card reader does.
+class SilentVolumes : public VolumeSource {
+public:
+    explicit SilentVolumes(QStringList roots) : m_roots(std::move(roots)) {}
+
+    QStringList MountedRoots() override { return m_roots; }
+    VolumeDetails Details(const QString &) override
+    {
+        ++m_questions;
+        m_released.wait(false);
+        return {QStringLiteral("Back")};
+    }
+
+    void Release()
+    {
+        m_released = true;
+        m_released.notify_all();
+    }
+    int Questions() const { return m_questions; }
+
+private:
+    QStringList m_roots;
+    std::atomic<bool> m_released = false;
+    std::atomic<int> m_questions = 0;
+};
+
+// A machine whose drives answer at once.
+class AnsweringVolumes : public VolumeSource {
+public:
+    explicit AnsweringVolumes(QMap<QString, VolumeDetails> details) : m_details(std::move(details)) {}
+
+    QStringList MountedRoots() override { return m_details.keys(); }
+    VolumeDetails Details(const QString &root) override { return m_details.value(root); }
+
+private:
+    const QMap<QString, VolumeDetails> m_details;
+};
+
+QStringList Native(const QStringList &paths, const QString &suffix = QString())
+{
+    QStringList texts;
+    for (const QString &path : paths)
+        texts << QDir::toNativeSeparators(path) + suffix;
+    return texts;
+}
+
+} // namespace
+
+class TestSlowDrives : public QObject {
+    Q_OBJECT
+
+private:
+    QWidget *Chooser() const { return g_forms.Form_SelectSavePath; }
+    QComboBox *Drives() const { return Find<QComboBox>(Chooser(), "DriveComboBox_Mid"); }
+    void UseVolumes(std::shared_ptr<VolumeSource> source) const
+    {
+        Chooser()->findChild<VolumeChooser *>()->UseSource(std::move(source), 50ms);
+    }
+    // The MMS dialog's Select, as the user reaches it from the main window.
+    void OpenChooser() const
+    {
+        Click(g_forms.MMSMainForm, "Button_MMS_Setup");
+        Click(g_forms.MMSSetupForm, "Button_Select");
+    }
+
+    std::optional<FormsFixture> m_forms;
+    std::optional<QTemporaryDir> m_tree; // alpha/
+
+private slots:
+    void init();
+    void cleanup();
+
+    void mountTable_data();
+    void mountTable();
+    void silentDrivesDoNotHoldTheDialog();
+    void answersShowBesideTheRoot();
+};
+
+void TestSlowDrives::init()
+{
+    m_forms.emplace();
+    m_tree.emplace();
+    QVERIFY(QDir(m_tree->path()).mkpath(QStringLiteral("alpha")));
+    g_forms.MMSSetupForm->SavePathEdit()->setText(QDir::toNativeSeparators(m_tree->path()));
+}
+
+void TestSlowDrives::cleanup()
+{
+    m_forms.reset();
+    m_tree.reset();
+}
+
+void TestSlowDrives::mountTable_data()
+{
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QStringList>("points");
+    QTest::newRow("root and a card") << QByteArray("/dev/sda2 / ext4 rw,relatime 0 0\n"
+                                                   "/dev/mmcblk0p1 /media/card vfat rw 0 0\n")
+                                     << QStringList{"/", "/media/card"};
+    QTest::newRow("pseudo file systems left out") << QByteArray("proc /proc proc rw 0 0\n"
+                                                                "sysfs /sys sysfs rw 0 0\n"
+                                                                "tmpfs /run tmpfs rw 0 0\n"
+                                                                "overlay / overlay rw 0 0\n")
+                                                  << QStringList{"/"};
+    QTest::newRow("read-only images left out")
+        << QByteArray("/dev/loop3 /snap/core/1 squashfs ro 0 0\n") << QStringList{};
+    QTest::newRow("escaped blank and backslash")
+        << QByteArray("/dev/sdb1 /media/My\\040Card vfat rw 0 0\n/dev/sdc1 /media/a\\134b vfat rw 0 0\n")
+        << QStringList{"/media/My Card", "/media/a\\b"};
+    QTest::newRow("mounted twice, listed once")
+        << QByteArray("/dev/sda2 / ext4 rw 0 0\n/dev/sda2 / ext4 rw 0 0\n") << QStringList{"/"};
+    QTest::newRow("short line skipped") << QByteArray("/dev/sda2\n\n") << QStringList{};
+}
+
+void TestSlowDrives::mountTable()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QStringList, points);
+    QCOMPARE(FileMountPoints(table), points);
+}
+
+// The dialog opens at once and takes clicks while no drive answers; the drives are
+// marked after the time limit, not asked again at the next showing, and shown with
+// their details once they answer.
+void TestSlowDrives::silentDrivesDoNotHoldTheDialog()
+{
+    const QStringList roots = {QDir::rootPath(), m_tree->path()};
+    const auto volumes = std::make_shared<SilentVolumes>(roots);
+    const auto release = qScopeGuard([&] { volumes->Release(); });
+    UseVolumes(volumes);
+
+    OpenChooser();
+    QVERIFY(Chooser()->isVisible());
+    QCOMPARE(ListItems(Drives()), Native(roots));
+
+    auto *folders = Find<QListWidget>(Chooser(), "DirectoryListBox_Mid");
+    const QList<QListWidgetItem *> alpha = folders->findItems(QStringLiteral("alpha"), Qt::MatchExactly);
+    QCOMPARE(alpha.size(), 1);
+    const QPoint centre = folders->visualItemRect(alpha.front()).center();
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), QDir::toNativeSeparators(m_tree->filePath("alpha")));
+    QTRY_COMPARE(ListItems(Drives()), Native(roots, QStringLiteral(" (not answering)")));
+
+    Click(Chooser(), "Button_Cancel");
+    QVERIFY(!Chooser()->isVisible());
+    Click(g_forms.MMSSetupForm, "Button_Select");
+    QCOMPARE(ListItems(Drives()), Native(roots, QStringLiteral(" (not answering)")));
+    QCOMPARE(volumes->Questions(), 2);
+
+    volumes->Release();
+    QTRY_COMPARE(ListItems(Drives()), Native(roots, QStringLiteral("  [Back]")));
+}
+
+void TestSlowDrives::answersShowBesideTheRoot()
+{
+    const QString card = m_tree->path();
+    const QString mountedFile = m_tree->filePath("hosts");
+    UseVolumes(std::make_shared<AnsweringVolumes>(QMap<QString, VolumeDetails>{
+        {QDir::rootPath(), {}},
+        {card, {QStringLiteral("CARD"), true, true}},
+        {mountedFile, {QString(), false, false, false}},
+    }));
+    OpenChooser();
+    QTRY_COMPARE(ListItems(Drives()),
+                 QStringList({QDir::toNativeSeparators(QDir::rootPath()),
+                              QDir::toNativeSeparators(card) + QStringLiteral("  [CARD] (removable) (read-only)")}));
+}
+
+QTEST_MAIN(TestSlowDrives)
+#include "TestSlowDrives.moc"
