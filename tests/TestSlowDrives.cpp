@@ -1,15 +1,23 @@
 // Drives that do not answer: the save-location dialog lists them by their path at once
-// and stays usable while they keep silent.
+// and stays usable while they keep silent; a settings dialog stays usable while its
+// file is being written, and reports the write when it ends.
 #include "tests/support/FormsFixture.h"
 
+#include "ui/TForm_SaveParamsResult.h"
 #include "ui/TForm_SelectSavePath.h"
 #include "ui/TMMSMainForm.h"
 #include "ui/TMMSSetupForm.h"
+#include "ui/TSMTPSetupForm.h"
+#include "ui/TSystemSetupForm.h"
+#include "ui/SettingsFileWrite.h"
+#include "settings/FileAccess.h"
 #include "ui/VolumeChooser.h"
 
 #include <QDir>
 #include <QListWidget>
 #include <QMap>
+#include <QMutex>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +68,50 @@ private:
     const QMap<QString, VolumeDetails> m_details;
 };
 
+// A card reader that takes a file only when released, as one that hangs in fsync. The
+// write's thread shares it, so it outlives a test that fails half-way.
+class StuckCard {
+public:
+    static FileWriter Writer(std::shared_ptr<StuckCard> card, bool succeeds)
+    {
+        return [card, succeeds](const std::string &path, mms::ByteView, std::string *reason) {
+            {
+                const QMutexLocker lock(&card->m_mutex);
+                card->m_path = QString::fromStdString(path);
+            }
+            card->m_released.wait(false);
+            if (!succeeds)
+                *reason = "Input/output error";
+            return succeeds;
+        };
+    }
+    void Release()
+    {
+        m_released = true;
+        m_released.notify_all();
+    }
+    QString Path()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_path;
+    }
+
+private:
+    std::atomic<bool> m_released = false;
+    QMutex m_mutex;
+    QString m_path; // where the file was to go
+};
+
+// The settings dialogs by their save-location code, the main window's button for each,
+// and the file each writes.
+QWidget *DialogOf(int caller)
+{
+    const QList<QWidget *> dialogs = {g_forms.SystemSetupForm, g_forms.MMSSetupForm, g_forms.SMTPSetupForm};
+    return dialogs[caller];
+}
+const char *const kSetupButtons[] = {"Button_Camera_Setup", "Button_MMS_Setup", "Button_Smtp_Setup"};
+const char *const kFileNames[] = {mms::kCameraSetupFileName, mms::kMmsSetupFileName, mms::kEmailSetupFileName};
+
 QStringList Native(const QStringList &paths, const QString &suffix = QString())
 {
     QStringList texts;
@@ -98,6 +150,8 @@ private slots:
     void mountTable();
     void silentDrivesDoNotHoldTheDialog();
     void answersShowBesideTheRoot();
+    void stuckWriteDoesNotHoldTheDialog_data();
+    void stuckWriteDoesNotHoldTheDialog();
 };
 
 void TestSlowDrives::init()
@@ -189,6 +243,58 @@ void TestSlowDrives::answersShowBesideTheRoot()
     QTRY_COMPARE(ListItems(Drives()),
                  QStringList({QDir::toNativeSeparators(QDir::rootPath()),
                               QDir::toNativeSeparators(card) + QStringLiteral("  [CARD] (removable) (read-only)")}));
+}
+
+void TestSlowDrives::stuckWriteDoesNotHoldTheDialog_data()
+{
+    QTest::addColumn<int>("caller");
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("camera") << int(kSaveForCamera) << true << GenerationResult::kCameraGenerated
+                            << "System configuration file has been generated." << QString();
+    QTest::newRow("mms") << int(kSaveForMms) << true << GenerationResult::kMmsGenerated
+                         << "MMS configuration file has been generated." << QString();
+    QTest::newRow("e-mail, failed") << int(kSaveForEmail) << false << GenerationResult::kEmailFailed
+                                    << "Email configuration file has been failed." << "Input/output error";
+}
+
+// While the card keeps the file, Generate is disabled and the dialog still takes clicks;
+// the result comes when the write ends.
+void TestSlowDrives::stuckWriteDoesNotHoldTheDialog()
+{
+    QFETCH(int, caller);
+    QFETCH(bool, succeeds);
+    QFETCH(int, result);
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    const auto card = std::make_shared<StuckCard>();
+    const auto restore = qScopeGuard([&] {
+        card->Release();
+        UseFileWriter(&mms::ReplaceFile);
+    });
+    UseFileWriter(StuckCard::Writer(card, succeeds));
+    Click(g_forms.MMSMainForm, kSetupButtons[caller]);
+    QWidget *dialog = DialogOf(caller);
+    auto *generate = Find<QPushButton>(dialog, "Button_Generate");
+
+    QTest::mouseClick(generate, Qt::LeftButton);
+    QVERIFY(!generate->isEnabled());
+    Click(dialog, "Button_Select");
+    QVERIFY(Chooser()->isVisible());
+    Click(Chooser(), "Button_Cancel");
+    const QString folder = Find<QLineEdit>(dialog, "Edit_SavePath")->text();
+    QTRY_COMPARE(card->Path(), SaveFilePath(folder, QString::fromLatin1(kFileNames[caller])));
+    QVERIFY(!g_forms.Form_SaveParamsResult->isVisible());
+
+    card->Release();
+    QTRY_VERIFY(g_forms.Form_SaveParamsResult->isVisible());
+    QVERIFY(generate->isEnabled());
+    QCOMPARE(g_shared.GenerationResult, result);
+    QCOMPARE(ResultText(), text);
+    QCOMPARE(ReasonText(), reason);
+    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(TestSlowDrives)

@@ -2,6 +2,7 @@
 
 #include "ui/FormLook.h"
 #include "ui/Program.h"
+#include "ui/SettingsFileWrite.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/MmsCatalogue.h"
@@ -165,7 +166,8 @@ void TMMSSetupForm::Button_GenerateClick()
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
     FillEmptyNumber(m_sending);
     std::string failureReason;
-    const bool written = mms::WriteMmsSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kMmsGenerated : GenerationResult::kMmsFailed, FromCore(failureReason));
+    std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(SettingsFromControls(), &failureReason);
+    WriteSettingsFile(m_saveRow.Button_Generate, {GenerationResult::kMmsGenerated, GenerationResult::kMmsFailed}, path,
+                      std::move(file), failureReason);
 }
 

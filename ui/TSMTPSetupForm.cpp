@@ -2,6 +2,7 @@
 
 #include "ui/FormLook.h"
 #include "ui/Program.h"
+#include "ui/SettingsFileWrite.h"
 
 #include "ui/CoreText.h"
 #include "catalogue/EmailCatalogue.h"
@@ -188,7 +189,8 @@ void TSMTPSetupForm::Button_GenerateClick()
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
     FillEmptyNumber(m_sending);
     std::string failureReason;
-    const bool written = mms::WriteEmailSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kEmailGenerated : GenerationResult::kEmailFailed, FromCore(failureReason));
+    std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(SettingsFromControls(), &failureReason);
+    WriteSettingsFile(m_saveRow.Button_Generate, {GenerationResult::kEmailGenerated, GenerationResult::kEmailFailed}, path,
+                      std::move(file), failureReason);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/FormLook.h"
 #include "ui/Program.h"
+#include "ui/SettingsFileWrite.h"
 
 #include "ui/CoreText.h"
 
@@ -558,9 +559,8 @@ void TSystemSetupForm::Button_DefaultClick()
 void TSystemSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(mms::kCameraSetupFileName));
-    std::string failureReason;
-    const bool written = mms::WriteCameraSetupFile(ToCorePath(path), SettingsFromControls(), &failureReason);
-    ReportGeneration(written ? GenerationResult::kCameraGenerated : GenerationResult::kCameraFailed, FromCore(failureReason));
+    WriteSettingsFile(Button_Generate, {GenerationResult::kCameraGenerated, GenerationResult::kCameraFailed}, path,
+                      mms::ComposeCameraSetupFile(SettingsFromControls()));
 }
 
 // The date order is not only redrawn: the clock is captured anew.

@@ -1,12 +1,11 @@
 #include "ui/VolumeChooser.h"
 
+#include "ui/RunDetached.h"
+
 #include <QComboBox>
 #include <QDir>
-#include <QFutureWatcher>
-#include <QPromise>
 
 #include <algorithm>
-#include <thread>
 
 namespace {
 
@@ -53,24 +52,12 @@ void VolumeChooser::Fill()
     m_deadline.start(m_timeLimit);
 }
 
-// A detached thread rather than a pool's: a thread stuck in a dead drive must not hold
-// up the program's end, nor take a pool thread that other work waits for.
 void VolumeChooser::Ask(const QString &root)
 {
-    QPromise<VolumeDetails> promise;
-    const QFuture<VolumeDetails> answer = promise.future();
-    std::thread([source = m_source, root, promise = std::move(promise)]() mutable {
-        promise.start();
-        promise.addResult(source->Details(root));
-        promise.finish();
-    }).detach();
     m_unanswered.insert(root, false);
-    auto *watcher = new QFutureWatcher<VolumeDetails>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, root] {
-        Answered(root, watcher->result());
-        watcher->deleteLater();
-    });
-    watcher->setFuture(answer);
+    RunDetached(
+        this, [source = m_source, root] { return source->Details(root); },
+        [this, root](const VolumeDetails &details) { Answered(root, details); });
 }
 
 // A late answer still replaces the mark: the drive has come back.

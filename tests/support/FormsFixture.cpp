@@ -25,7 +25,12 @@ FormsFixture::~FormsFixture() = default;
 
 void Click(const QWidget *window, const char *buttonName)
 {
-    QTest::mouseClick(Find<QPushButton>(window, buttonName), Qt::LeftButton);
+    auto *button = Find<QPushButton>(window, buttonName);
+    const bool wasEnabled = button->isEnabled();
+    QTest::mouseClick(button, Qt::LeftButton);
+    // Generate keeps its button disabled while its file is written.
+    if (wasEnabled && !QTest::qWaitFor([button] { return button->isEnabled(); }))
+        qFatal("%s stayed disabled after a click", buttonName);
 }
 
 void Pick(QComboBox *box, int index)

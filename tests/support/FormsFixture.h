@@ -32,7 +32,8 @@ Control *Find(const QWidget *window, const char *name)
     return control;
 }
 
-// Presses the named button with the mouse.
+// Presses the named button with the mouse; waits for the work of a button that stays
+// disabled while it runs (Generate).
 void Click(const QWidget *window, const char *buttonName);
 // Picks an entry as the user does: the list moves and reports the pick.
 void Pick(QComboBox *box, int index);
