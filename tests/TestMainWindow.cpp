@@ -71,7 +71,7 @@ void TestMainWindow::startsEnglishWithTheLastModel()
 
 void TestMainWindow::logoIconAndFontsAreLoaded()
 {
-    // The logo is a JPEG: a missing image-format plugin leaves the picture empty.
+    // A logo that cannot be read leaves the picture empty.
     QVERIFY(!Find<QLabel>(Main(), "Logo")->pixmap().isNull());
     QVERIFY(!Main()->windowIcon().isNull());
     const QFont font = Find<QPushButton>(Main(), "Button_Exit")->font();

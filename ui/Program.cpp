@@ -10,6 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
 
 void PrepareApplication()
 {
@@ -19,6 +23,33 @@ void PrepareApplication()
     ApplyProgramLook();
 }
 
+namespace {
+
+// Runs `then` once from the event loop, after `window` has handled its first paint.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
 template <typename Form>
 Form *FormSet::Create()
 {
@@ -27,15 +58,34 @@ Form *FormSet::Create()
     return form;
 }
 
+template <typename Form>
+LazyForm<Form> FormSet::BuiltOnFirstUse()
+{
+    return LazyForm<Form>([this] { return Create<Form>(); });
+}
+
 FormSet::FormSet()
 {
     g_shared = {};
     g_forms.MMSMainForm = Create<TMMSMainForm>();
-    g_forms.MMSSetupForm = Create<TMMSSetupForm>();
-    g_forms.Form_SelectSavePath = Create<TForm_SelectSavePath>();
-    g_forms.SystemSetupForm = Create<TSystemSetupForm>();
-    g_forms.SMTPSetupForm = Create<TSMTPSetupForm>();
-    g_forms.Form_SaveParamsResult = Create<TForm_SaveParamsResult>();
+    g_forms.MMSSetupForm = BuiltOnFirstUse<TMMSSetupForm>();
+    g_forms.Form_SelectSavePath = BuiltOnFirstUse<TForm_SelectSavePath>();
+    g_forms.SystemSetupForm = BuiltOnFirstUse<TSystemSetupForm>();
+    g_forms.SMTPSetupForm = BuiltOnFirstUse<TSMTPSetupForm>();
+    g_forms.Form_SaveParamsResult = BuiltOnFirstUse<TForm_SaveParamsResult>();
+    BuildAfterFirstPaint();
+}
+
+// While the user reads the main window, so that the first dialog opens without delay.
+void FormSet::BuildAfterFirstPaint()
+{
+    new AfterFirstPaint(g_forms.MMSMainForm, [] {
+        g_forms.MMSSetupForm.get();
+        g_forms.Form_SelectSavePath.get();
+        g_forms.SystemSetupForm.get();
+        g_forms.SMTPSetupForm.get();
+        g_forms.Form_SaveParamsResult.get();
+    });
 }
 
 FormSet::~FormSet()

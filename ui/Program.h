@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/LazyForm.h"
+
 #include <QString>
 
 #include <memory>
@@ -38,14 +40,16 @@ struct SharedState {
     QString GenerationFailureReason; // the system's reason, when the latest Generate failed
 };
 
-// The six windows; each reaches the others through these references.
+// The six windows; each reaches the others through these references. The main window
+// exists first; each of the others is built when it is first used, if the main
+// window's first paint has not built it already.
 struct Forms {
     TMMSMainForm *MMSMainForm = nullptr;
-    TMMSSetupForm *MMSSetupForm = nullptr;
-    TForm_SelectSavePath *Form_SelectSavePath = nullptr;
-    TSystemSetupForm *SystemSetupForm = nullptr;
-    TSMTPSetupForm *SMTPSetupForm = nullptr;
-    TForm_SaveParamsResult *Form_SaveParamsResult = nullptr;
+    LazyForm<TMMSSetupForm> MMSSetupForm;
+    LazyForm<TForm_SelectSavePath> Form_SelectSavePath;
+    LazyForm<TSystemSetupForm> SystemSetupForm;
+    LazyForm<TSMTPSetupForm> SMTPSetupForm;
+    LazyForm<TForm_SaveParamsResult> Form_SaveParamsResult;
 };
 
 inline SharedState g_shared;
@@ -58,8 +62,10 @@ void PrepareApplication();
 // ends. Returns the event loop's exit code.
 int RunProgram();
 
-// The six windows, created in start-up order: the main window first, so its FormCreate
-// runs before any other window exists. They live as long as this object; destroying it
+// The six windows: the main window first, so its FormCreate runs before any other
+// window exists. The other five cost start-up more than the main window itself, so
+// they are built in start-up order right after the main window's first paint, or
+// earlier where one is used before. They live as long as this object; destroying it
 // deletes them and clears g_forms and g_shared.
 class FormSet {
 public:
@@ -71,6 +77,9 @@ public:
 private:
     template <typename Form>
     Form *Create();
+    template <typename Form>
+    LazyForm<Form> BuiltOnFirstUse();
+    void BuildAfterFirstPaint();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -53,7 +52,7 @@ TMMSMainForm::TMMSMainForm(QWidget *parent) : QWidget(parent)
 void TMMSMainForm::CreateControls()
 {
     Logo = MakeLabel(this, "Logo", kLogo);
-    Logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
+    Logo->setPixmap(ReadPng(QStringLiteral(":/images/logo.png")));
     Logo->setScaledContents(true);
 
     Panel1 = MakePanel(this, "Panel1", kPanel1);
