@@ -73,7 +73,7 @@ void TestMainWindow::logoIconAndFontsAreLoaded()
 {
     // A logo that cannot be read leaves the picture empty.
     QVERIFY(!Find<QLabel>(Main(), "Logo")->pixmap().isNull());
-    QVERIFY(!Main()->windowIcon().isNull());
+    QTRY_VERIFY(!Main()->windowIcon().isNull()); // set once the main window has painted
     const QFont font = Find<QPushButton>(Main(), "Button_Exit")->font();
     QCOMPARE(font.pixelSize(), 16);
     QVERIFY(font.bold());

@@ -77,6 +77,10 @@ void ApplyProgramLook()
 {
     QFont::insertSubstitution(QString::fromLatin1(kFormFontFamily), QString::fromLatin1(kFallbackFontFamily));
     QApplication::setStyle(new FormStyle);
+}
+
+void ApplyProgramIcon()
+{
     QApplication::setWindowIcon(QIcon(ReadPng(QStringLiteral(":/images/icon.png"))));
 }
 

@@ -73,13 +73,15 @@ FormSet::FormSet()
     g_forms.SystemSetupForm = BuiltOnFirstUse<TSystemSetupForm>();
     g_forms.SMTPSetupForm = BuiltOnFirstUse<TSMTPSetupForm>();
     g_forms.Form_SaveParamsResult = BuiltOnFirstUse<TForm_SaveParamsResult>();
-    BuildAfterFirstPaint();
+    FinishAfterFirstPaint();
 }
 
-// While the user reads the main window, so that the first dialog opens without delay.
-void FormSet::BuildAfterFirstPaint()
+// What the first paint does not need: the icon, and the five windows, built while the
+// user reads the main window so that the first dialog opens without delay.
+void FormSet::FinishAfterFirstPaint()
 {
     new AfterFirstPaint(g_forms.MMSMainForm, [] {
+        ApplyProgramIcon();
         g_forms.MMSSetupForm.get();
         g_forms.Form_SelectSavePath.get();
         g_forms.SystemSetupForm.get();

@@ -65,7 +65,7 @@ int RunProgram();
 // The six windows: the main window first, so its FormCreate runs before any other
 // window exists. The other five cost start-up more than the main window itself, so
 // they are built in start-up order right after the main window's first paint, or
-// earlier where one is used before. They live as long as this object; destroying it
+// earlier where one is used before; the windows' icon follows the first paint too. They live as long as this object; destroying it
 // deletes them and clears g_forms and g_shared.
 class FormSet {
 public:
@@ -79,7 +79,7 @@ private:
     Form *Create();
     template <typename Form>
     LazyForm<Form> BuiltOnFirstUse();
-    void BuildAfterFirstPaint();
+    void FinishAfterFirstPaint();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -52,7 +53,10 @@ TMMSMainForm::TMMSMainForm(QWidget *parent) : QWidget(parent)
 void TMMSMainForm::CreateControls()
 {
     Logo = MakeLabel(this, "Logo", kLogo);
-    Logo->setPixmap(ReadPng(QStringLiteral(":/images/logo.png")));
+    // As many pixels as the box has on this screen: scaling a larger picture down costs
+    // start-up more than reading it.
+    Logo->setPixmap(ReadPng(qGuiApp->devicePixelRatio() > 1 ? QStringLiteral(":/images/logo@2x.png")
+                                                             : QStringLiteral(":/images/logo.png")));
     Logo->setScaledContents(true);
 
     Panel1 = MakePanel(this, "Panel1", kPanel1);
