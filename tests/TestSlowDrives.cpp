@@ -219,6 +219,11 @@ void TestSlowDrives::silentDrivesDoNotHoldTheDialog()
     QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), QDir::toNativeSeparators(m_tree->filePath("alpha")));
     QTRY_COMPARE(ListItems(Drives()), Native(roots, QStringLiteral(" (not answering)")));
+    // Choosing a silent drive does not ask it for its folders.
+    const int openDrive = Drives()->currentIndex();
+    Pick(Drives(), Drives()->findData(QDir::rootPath()));
+    QCOMPARE(Drives()->currentIndex(), openDrive);
+    QCOMPARE(g_forms.Form_SelectSavePath->CurrentFolder(), QDir::toNativeSeparators(m_tree->filePath("alpha")));
 
     Click(Chooser(), "Button_Cancel");
     QVERIFY(!Chooser()->isVisible());

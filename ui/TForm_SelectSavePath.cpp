@@ -240,11 +240,12 @@ void TForm_SelectSavePath::Button_CancelClick()
 }
 
 // A drive opens at the folder it had open last; a drive that cannot be read (an empty
-// card reader) leaves everything as it was.
+// card reader) leaves everything as it was, and so does one that has not answered yet,
+// since opening a folder on a hung share would hold the dialog in the system's call.
 void TForm_SelectSavePath::DriveComboBox_MidChange(int index)
 {
     const QString root = DriveComboBox_Mid->itemData(index).toString();
-    if (!OpenFolder(m_driveFolders.value(root, root)) && !OpenFolder(root))
+    if (!m_volumes->HasAnswered(root) || (!OpenFolder(m_driveFolders.value(root, root)) && !OpenFolder(root)))
         DriveComboBox_Mid->setCurrentIndex(DriveIndexFor(m_currentFolder));
 }
 

@@ -29,6 +29,9 @@ public:
     void UseSource(std::shared_ptr<VolumeSource> source, std::chrono::milliseconds timeLimit = kDefaultTimeLimit);
     // Lists the mounted drives anew, each by its root, sorted.
     void Fill();
+    // Whether the drive at `root` has answered since it was listed; one that has not
+    // may hang whatever asks it next.
+    bool HasAnswered(const QString &root) const { return !m_unanswered.contains(root); }
 
 private:
     void Ask(const QString &root);
