@@ -65,8 +65,9 @@ int RunProgram();
 // The six windows: the main window first, so its FormCreate runs before any other
 // window exists. The other five cost start-up more than the main window itself, so
 // they are built in start-up order right after the main window's first paint, or
-// earlier where one is used before; the windows' icon follows the first paint too. They live as long as this object; destroying it
-// deletes them and clears g_forms and g_shared.
+// earlier where one is used before; the windows' icon follows the first paint too.
+// They live as long as this object; destroying it deletes them and clears g_forms
+// and g_shared.
 class FormSet {
 public:
     FormSet();
