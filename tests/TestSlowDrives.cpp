@@ -3,14 +3,14 @@
 // file is being written, and reports the write when it ends.
 #include "tests/support/FormsFixture.h"
 
+#include "settings/FileAccess.h"
+#include "ui/SettingsFileWrite.h"
 #include "ui/TForm_SaveParamsResult.h"
 #include "ui/TForm_SelectSavePath.h"
 #include "ui/TMMSMainForm.h"
 #include "ui/TMMSSetupForm.h"
 #include "ui/TSMTPSetupForm.h"
 #include "ui/TSystemSetupForm.h"
-#include "ui/SettingsFileWrite.h"
-#include "settings/FileAccess.h"
 #include "ui/VolumeChooser.h"
 
 #include <QDir>
@@ -262,7 +262,8 @@ void TestSlowDrives::stuckWriteDoesNotHoldTheDialog_data()
     QTest::newRow("mms") << int(kSaveForMms) << true << GenerationResult::kMmsGenerated
                          << "MMS configuration file has been generated." << QString();
     QTest::newRow("e-mail, failed") << int(kSaveForEmail) << false << GenerationResult::kEmailFailed
-                                    << "Email configuration file has been failed." << "Input/output error";
+                                    << "Email configuration file has been failed."
+                                    << "Input/output error";
 }
 
 // While the card keeps the file, Generate is disabled and the dialog still takes clicks;

@@ -36,8 +36,8 @@ QByteArray UnescapeMountField(QByteArrayView field)
 bool IsRemovable(const QString &devicePath)
 {
     const QString device = QFileInfo(devicePath).canonicalFilePath();
-    const QString block = QFileInfo(QStringLiteral("/sys/class/block/") + QFileInfo(device).fileName())
-                              .canonicalFilePath();
+    const QString block =
+        QFileInfo(QStringLiteral("/sys/class/block/") + QFileInfo(device).fileName()).canonicalFilePath();
     if (device.isEmpty() || block.isEmpty())
         return false;
     for (const QString &folder : {block, QFileInfo(block).path()}) {

@@ -8,8 +8,8 @@
 
 // What the drive chooser says about a volume beside its root.
 struct VolumeDetails {
-    QString name;            // the volume's label, if it has one
-    bool removable = false;  // a card or a stick
+    QString name;           // the volume's label, if it has one
+    bool removable = false; // a card or a stick
     bool readOnly = false;
     bool holdsFolders = true; // false for a single file mounted into a container
 };
