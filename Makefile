@@ -102,6 +102,7 @@ fuzz:
 	build-fuzz/tests/fuzz_decoders build-fuzz/corpus -max_total_time=$(FUZZ_SECONDS) -max_len=2048
 
 bench: build
+	$(MAKE) deps EXTRA_PACKAGES="xvfb"
 	bench/run.sh $(BUILD_DIR)
 
 # The page's size and its time until ready against a static page with one form.

@@ -173,6 +173,26 @@ void TestStringCatalogue::fixedRows_data()
     QTest::newRow("es 80") << 4 << 80 << QString::fromUtf8("Configuración de la cámara");
     QTest::newRow("fr 1") << 9 << 1 << QString::fromUtf8("sélectionner la langue");
     QTest::newRow("fr 86") << 9 << 86 << QString::fromUtf8("générer");
+    // Wordings corrected by native readers: the captions a camera owner expects in each language.
+    QTest::newRow("es 54") << 4 << 54 << QString::fromUtf8("Time-lapse");
+    QTest::newRow("ru 42") << 2 << 42 << QString::fromUtf8("Звуковой сигнал");
+    QTest::newRow("it 42") << 5 << 42 << QString::fromUtf8("Segnale acustico");
+    QTest::newRow("ru 88") << 2 << 88 << QString::fromUtf8("Время с ПК");
+    QTest::newRow("sk 88") << 3 << 88 << QString::fromUtf8("Načítať čas");
+    QTest::newRow("it 88") << 5 << 88 << QString::fromUtf8("Ora dal PC");
+    QTest::newRow("it 47") << 5 << 47 << QString::fromUtf8("Data e ora");
+    QTest::newRow("it 91") << 5 << 91 << QString::fromUtf8("Automatica");
+    QTest::newRow("sk 17") << 3 << 17 << QString::fromUtf8("Veľkosť snímky");
+    QTest::newRow("hu 66") << 7 << 66 << QString::fromUtf8("MMS-ek száma/nap");
+    QTest::newRow("hu 77") << 7 << 77 << QString::fromUtf8("Felhasználónév");
+    QTest::newRow("hu 53") << 7 << 53 << QString::fromUtf8("Befejezés");
+    QTest::newRow("no 47") << 8 << 47 << QString::fromUtf8("Still klokken");
+    QTest::newRow("sv 47") << 10 << 47 << QString::fromUtf8("Ställ klockan");
+    QTest::newRow("no 51") << 8 << 51 << QString::fromUtf8("Timer");
+    QTest::newRow("fr 84") << 9 << 84 << QString::fromUtf8("sélectionner");
+    QTest::newRow("fi 16") << 6 << 16 << QString::fromUtf8("Kuva+video");
+    QTest::newRow("hu 16") << 7 << 16 << QString::fromUtf8("Fotó+videó");
+    QTest::newRow("de 94") << 1 << 94 << QString::fromUtf8("Mobilnr. oder Email");
 }
 
 void TestStringCatalogue::fixedRows()

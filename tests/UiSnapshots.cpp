@@ -26,8 +26,13 @@ namespace {
 
 void Click(QWidget *window, const char *buttonName)
 {
-    window->findChild<QPushButton *>(QString::fromLatin1(buttonName))->click();
+    auto *button = window->findChild<QPushButton *>(QString::fromLatin1(buttonName));
+    const bool wasEnabled = button->isEnabled();
+    button->click();
     QApplication::processEvents();
+    // Generate keeps its button disabled while its file is written.
+    while (wasEnabled && !button->isEnabled())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // Picks Manual in a message dialog's mode list, as a user does.
@@ -64,7 +69,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     PrepareApplication();
-    const FormSet forms;
+    FormSet forms;
     const Forms &w = forms.Windows();
     QTemporaryDir saveFolder;
     bool ok = true;

@@ -102,12 +102,18 @@ void ApplyProgramLook()
 {
     QFont::insertSubstitution(QString::fromLatin1(kFormFontFamily), QString::fromLatin1(kFallbackFontFamily));
     QApplication::setStyle(new FormStyle);
-    // Read with Qt's own PNG reader: a QIcon made from the file name first loads every
-    // image-format plugin, and the libraries behind them, to ask whether one of them
-    // reads PNG, which costs start-up about 3 ms and 1 MB.
-    QImageReader iconReader(QStringLiteral(":/images/icon.png"), "png");
-    iconReader.setAutoDetectImageFormat(false);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(iconReader.read())));
+}
+
+void ApplyProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon(ReadPng(QStringLiteral(":/images/icon.png"))));
+}
+
+QPixmap ReadPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QFont FormFont(int pixelSize, bool bold)

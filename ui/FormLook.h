@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
@@ -41,6 +42,14 @@ inline constexpr QSize kFrameAllowance(8, 31);
 // picks instead (DejaVu Sans on Debian) is about 15 % wider, which breaks the fixed
 // layouts: Liberation Sans has the same metrics.
 void ApplyProgramLook();
+// The windows' icon. Decoding it costs start-up about as much as building the main
+// window's controls, and no window shows it inside, so it may follow the first paint.
+void ApplyProgramIcon();
+// A PNG picture of the program's resources, read by Qt's own PNG reader: a picture
+// made from the file name alone first loads every image-format plugin, and the
+// libraries behind them, to ask whether one of them reads PNG, which costs start-up
+// about 3 ms and 1 MB.
+QPixmap ReadPng(const QString &path);
 
 // "MS Sans Serif" at a height in pixels.
 QFont FormFont(int pixelSize, bool bold = false);

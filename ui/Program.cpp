@@ -10,7 +10,11 @@
 #include "ui/TSystemSetupForm.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
+
+#include <functional>
 
 void PrepareApplication()
 {
@@ -19,6 +23,33 @@ void PrepareApplication()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook();
 }
+
+namespace {
+
+// Runs `then` once from the event loop, after `window` has handled its first paint.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 template <typename Form>
 Form *FormSet::Create()
@@ -32,6 +63,23 @@ FormSet::FormSet()
 {
     g_languageIndex = 0;
     m_forms.MMSMainForm = Create<TMMSMainForm>();
+    ConnectMainWindow();
+    new AfterFirstPaint(m_forms.MMSMainForm, [this] {
+        ApplyProgramIcon();
+        BuildOtherWindows();
+    });
+}
+
+const Forms &FormSet::Windows()
+{
+    BuildOtherWindows();
+    return m_forms;
+}
+
+void FormSet::BuildOtherWindows()
+{
+    if (OtherWindowsBuilt())
+        return;
     m_forms.MMSSetupForm = Create<TMMSSetupForm>();
     m_forms.Form_SelectSavePath = Create<TForm_SelectSavePath>();
     m_forms.SystemSetupForm = Create<TSystemSetupForm>();
@@ -47,16 +95,21 @@ FormSet::~FormSet()
         m_windows.pop_back();
 }
 
+// A setup button hides the main window, then its dialog is shown, built first if the
+// button was pressed before the main window's first paint.
+void FormSet::ConnectMainWindow()
+{
+    TMMSMainForm *main = m_forms.MMSMainForm;
+    QObject::connect(main, &TMMSMainForm::cameraSetupRequested, main, [this] { Windows().SystemSetupForm->show(); });
+    QObject::connect(main, &TMMSMainForm::mmsSetupRequested, main, [this] { Windows().MMSSetupForm->show(); });
+    QObject::connect(main, &TMMSMainForm::smtpSetupRequested, main, [this] { Windows().SMTPSetupForm->show(); });
+}
+
 void FormSet::ConnectWindows()
 {
     TMMSMainForm *main = m_forms.MMSMainForm;
     TForm_SelectSavePath *chooser = m_forms.Form_SelectSavePath;
     TForm_SaveParamsResult *result = m_forms.Form_SaveParamsResult;
-
-    // A setup button hides the main window, then its dialog is shown.
-    QObject::connect(main, &TMMSMainForm::cameraSetupRequested, m_forms.SystemSetupForm, &QWidget::show);
-    QObject::connect(main, &TMMSMainForm::mmsSetupRequested, m_forms.MMSSetupForm, &QWidget::show);
-    QObject::connect(main, &TMMSMainForm::smtpSetupRequested, m_forms.SMTPSetupForm, &QWidget::show);
 
     chooser->CentreOverWindow(main);
     result->CentreOverWindow(main);
@@ -95,6 +148,6 @@ int RunProgram()
 {
     PrepareApplication();
     const FormSet forms;
-    forms.Windows().MMSMainForm->show();
+    forms.MainWindow()->show();
     return QApplication::exec();
 }

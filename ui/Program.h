@@ -31,8 +31,11 @@ void PrepareApplication();
 int RunProgram();
 
 // The six windows, created in start-up order: the main window first, so its FormCreate
-// runs before any other window exists. This is the one place that wires them: no
-// window knows another. They live as long as this object.
+// runs before any other window exists. The other five cost start-up more than the main
+// window itself, so they are built right after the main window's first paint, or
+// earlier where one is needed before; the windows' icon follows the first paint too.
+// This is the one place that wires them: no window knows another. They live as long
+// as this object.
 class FormSet {
 public:
     FormSet();
@@ -40,11 +43,16 @@ public:
     FormSet(const FormSet &) = delete;
     FormSet &operator=(const FormSet &) = delete;
 
-    const Forms &Windows() const { return m_forms; }
+    TMMSMainForm *MainWindow() const { return m_forms.MMSMainForm; }
+    // Every window, the five after the main one built first if they are not yet.
+    const Forms &Windows();
+    bool OtherWindowsBuilt() const { return m_forms.MMSSetupForm != nullptr; }
 
 private:
     template <typename Form>
     Form *Create();
+    void ConnectMainWindow();
+    void BuildOtherWindows();
     void ConnectWindows();
     SettingsDialog *SettingsDialogFor(SaveLocationTarget target) const;
 

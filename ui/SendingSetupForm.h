@@ -30,6 +30,7 @@ class SendingSetupForm : public SettingsDialog {
     Q_OBJECT
 public:
     QLineEdit *SavePathEdit() const override { return m_saveRow.Edit_SavePath; }
+    QPushButton *GenerateButton() const override { return m_saveRow.Button_Generate; }
 
     // The catalogue strings that differ between the two dialogs.
     struct SendingCaptions {

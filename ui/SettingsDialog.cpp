@@ -1,9 +1,10 @@
 #include "ui/SettingsDialog.h"
 
-#include "settings/FileAccess.h"
 #include "ui/CoreText.h"
 #include "ui/FormLook.h"
+#include "ui/SettingsFileWrite.h"
 
+#include <QPushButton>
 #include <QShowEvent>
 
 SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QDialog(parent), m_outcomes(outcomes) {}
@@ -42,9 +43,12 @@ void SettingsDialog::Button_SelectClick()
 
 void SettingsDialog::WriteFile(const QString &path, const mms::Bytes &bytes)
 {
-    std::string failureReason;
-    const bool written = mms::ReplaceFile(ToCorePath(path), bytes, &failureReason);
-    FinishGeneration(written, FromCore(failureReason));
+    QPushButton *generate = GenerateButton();
+    generate->setEnabled(false);
+    WriteSettingsFile(this, path, bytes, [this, generate](bool written, const QString &failureReason) {
+        generate->setEnabled(true);
+        FinishGeneration(written, failureReason);
+    });
 }
 
 void SettingsDialog::WriteFile(const QString &path, const std::optional<mms::Bytes> &bytes,

@@ -9,6 +9,7 @@
 #include <string>
 
 class QLineEdit;
+class QPushButton;
 
 // What the three settings dialogs share as windows: the main window opens one at a
 // time, without waiting (modeless); every show the program makes runs the dialog's
@@ -19,6 +20,8 @@ class SettingsDialog : public QDialog {
 public:
     // The save folder, which the save-location dialog fills.
     virtual QLineEdit *SavePathEdit() const = 0;
+    // Generate, which stays disabled while its file is being written.
+    virtual QPushButton *GenerateButton() const = 0;
 
 signals:
     void closed();
@@ -41,7 +44,7 @@ protected:
     void Button_SelectClick();
 
     // Generate's write, the one place a settings dialog touches the disk: replaces the
-    // file at `path` by `bytes`, then reports the outcome.
+    // file at `path` by `bytes` off the interface thread, then reports the outcome.
     void WriteFile(const QString &path, const mms::Bytes &bytes);
     // The same for a file that can fail to compose (an operator the catalogue does not
     // know): then the composer's reason is reported and the disk is not touched.

@@ -1,25 +1,18 @@
 #include "ui/TForm_SelectSavePath.h"
 
 #include "ui/FormLook.h"
+#include "ui/VolumeChooser.h"
 
 #include "ui/CoreText.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStorageInfo>
 #include <QStyledItemDelegate>
-
-#include <algorithm>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -70,61 +63,6 @@ bool IsInside(const QString &folder, const QString &root)
     return folder.compare(root, PathCase()) == 0 || folder.startsWith(prefix, PathCase());
 }
 
-// Drives on Windows; elsewhere the mounted volumes that hold files: the root, disks
-// and cards, not the kernel's pseudo file systems nor single files mounted into
-// containers.
-bool IsListedVolume(const QStorageInfo &volume)
-{
-    if (!volume.isValid())
-        return false;
-#ifdef Q_OS_WIN
-    return true;
-#else
-    return volume.isRoot()
-        || (volume.device().startsWith("/dev/") && volume.fileSystemType() != "squashfs"
-            && QFileInfo(volume.rootPath()).isDir());
-#endif
-}
-
-bool IsRemovable(const QStorageInfo &volume)
-{
-#if defined(Q_OS_WIN)
-    const QString root = QDir::toNativeSeparators(volume.rootPath());
-    return GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16())) == DRIVE_REMOVABLE;
-#elif defined(Q_OS_LINUX)
-    // sysfs flags the whole disk; a partition's folder lies inside its disk's.
-    const QString device = QFileInfo(QString::fromLocal8Bit(volume.device())).canonicalFilePath();
-    const QString blockLink = QStringLiteral("/sys/class/block/") + QFileInfo(device).fileName();
-    const QString block = QFileInfo(blockLink).canonicalFilePath();
-    if (device.isEmpty() || block.isEmpty())
-        return false;
-    for (const QString &folder : {block, QFileInfo(block).path()}) {
-        QFile flag(folder + QStringLiteral("/removable"));
-        if (flag.open(QIODevice::ReadOnly))
-            return flag.readAll().trimmed() == "1";
-    }
-    return false;
-#else
-    Q_UNUSED(volume);
-    return false;
-#endif
-}
-
-// The root as the user reads it, the volume's name, and what sets it apart.
-QString DriveText(const QStorageInfo &volume)
-{
-    const QString root = QDir::toNativeSeparators(volume.rootPath());
-    QString text = root;
-    const QString name = volume.name();
-    if (!name.isEmpty() && name != root)
-        text += QStringLiteral("  [%1]").arg(name);
-    if (IsRemovable(volume))
-        text += QStringLiteral(" (removable)");
-    if (volume.isReadOnly())
-        text += QStringLiteral(" (read-only)");
-    return text;
-}
-
 QString FolderEntryText(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
@@ -143,6 +81,7 @@ TForm_SelectSavePath::TForm_SelectSavePath(QWidget *parent) : QDialog(parent)
 void TForm_SelectSavePath::CreateControls()
 {
     DriveComboBox_Mid = MakeComboBox(this, "DriveComboBox_Mid", kDriveComboBox);
+    m_volumes = new VolumeChooser(DriveComboBox_Mid);
     DirectoryListBox_Mid = new QListWidget(this);
     DirectoryListBox_Mid->setObjectName(QStringLiteral("DirectoryListBox_Mid"));
     DirectoryListBox_Mid->setGeometry(kDirectoryListBox);
@@ -177,13 +116,7 @@ QString TForm_SelectSavePath::CurrentFolder() const
 // Drives come and go (a card is put in), so the chooser is filled at every show.
 void TForm_SelectSavePath::FillDriveChooser()
 {
-    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    volumes.removeIf([](const QStorageInfo &volume) { return !IsListedVolume(volume); });
-    std::sort(volumes.begin(), volumes.end(),
-              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
-    DriveComboBox_Mid->clear();
-    for (const QStorageInfo &volume : volumes)
-        DriveComboBox_Mid->addItem(DriveText(volume), volume.rootPath());
+    m_volumes->Fill();
 }
 
 // The drive whose root is the longest one holding the folder.
@@ -299,11 +232,12 @@ void TForm_SelectSavePath::Button_CancelClick()
 }
 
 // A drive opens at the folder it had open last; a drive that cannot be read (an empty
-// card reader) leaves everything as it was.
+// card reader) leaves everything as it was, and so does one that has not answered yet,
+// since opening a folder on a hung share would hold the dialog in the system's call.
 void TForm_SelectSavePath::DriveComboBox_MidChange(int index)
 {
     const QString root = DriveComboBox_Mid->itemData(index).toString();
-    if (!OpenFolder(m_driveFolders.value(root, root)) && !OpenFolder(root))
+    if (!m_volumes->HasAnswered(root) || (!OpenFolder(m_driveFolders.value(root, root)) && !OpenFolder(root)))
         DriveComboBox_Mid->setCurrentIndex(DriveIndexFor(m_currentFolder));
 }
 

@@ -12,6 +12,7 @@ class QKeyEvent;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class VolumeChooser;
 
 // The save-location dialog: a drive chooser and a folder list linked to it. OK reports
 // the open folder for the settings dialog whose Select opened this dialog. It never
@@ -62,6 +63,7 @@ private:
     QListWidget *DirectoryListBox_Mid = nullptr;
     QPushButton *Button_Exit = nullptr;
     QPushButton *Button_Cancel = nullptr;
+    VolumeChooser *m_volumes = nullptr;
 
     QPointer<const QWidget> m_area;
     SaveLocationTarget m_target = SaveLocationTarget::Camera;

@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -52,7 +52,10 @@ TMMSMainForm::TMMSMainForm(QWidget *parent) : QWidget(parent)
 void TMMSMainForm::CreateControls()
 {
     Logo = MakeLabel(this, "Logo", kLogo);
-    Logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
+    // As many pixels as the box has on this screen: scaling a larger picture down costs
+    // start-up more than reading it.
+    Logo->setPixmap(ReadPng(qGuiApp->devicePixelRatio() > 1 ? QStringLiteral(":/images/logo@2x.png")
+                                                             : QStringLiteral(":/images/logo.png")));
     Logo->setScaledContents(true);
     Logo->setAccessibleName(QStringLiteral("Logo"));
 

@@ -56,6 +56,7 @@ public:
     void ShowCameraClock();
 
     QLineEdit *SavePathEdit() const override { return Edit_SavePath; }
+    QPushButton *GenerateButton() const override { return Button_Generate; }
     // Where the clock is read from; the computer's local clock unless a test sets another.
     void SetClockSource(std::function<QDateTime()> now) { m_now = std::move(now); }
 

@@ -14,7 +14,7 @@
 #include <QTest>
 
 namespace {
-const FormSet *g_current = nullptr;
+FormSet *g_current = nullptr;
 }
 
 FormsFixture::FormsFixture()
@@ -23,7 +23,7 @@ FormsFixture::FormsFixture()
     Q_UNUSED(prepared);
     m_forms = std::make_unique<FormSet>();
     g_current = m_forms.get();
-    Windows().MMSMainForm->show();
+    m_forms->MainWindow()->show();
 }
 
 FormsFixture::~FormsFixture()
@@ -40,7 +40,12 @@ const Forms &Windows()
 
 void Click(const QWidget *window, const char *buttonName)
 {
-    QTest::mouseClick(Find<QPushButton>(window, buttonName), Qt::LeftButton);
+    auto *button = Find<QPushButton>(window, buttonName);
+    const bool wasEnabled = button->isEnabled();
+    QTest::mouseClick(button, Qt::LeftButton);
+    // Generate keeps its button disabled while its file is written.
+    if (wasEnabled && !QTest::qWaitFor([button] { return button->isEnabled(); }))
+        qFatal("%s stayed disabled after a click", buttonName);
 }
 
 void Pick(QComboBox *box, int index)

@@ -18,11 +18,14 @@ public:
     FormsFixture();
     ~FormsFixture();
 
+    // The windows as they stand, without building the five after the main one.
+    FormSet &Set() const { return *m_forms; }
+
 private:
     std::unique_ptr<FormSet> m_forms;
 };
 
-// The windows of the fixture that exists now.
+// The windows of the fixture that exists now, all six built.
 const Forms &Windows();
 
 // The control of that name in the window; a missing control ends the test program,
@@ -36,7 +39,8 @@ Control *Find(const QWidget *window, const char *name)
     return control;
 }
 
-// Presses the named button with the mouse.
+// Presses the named button with the mouse; waits for the work of a button that stays
+// disabled while it runs (Generate).
 void Click(const QWidget *window, const char *buttonName);
 // Picks an entry as the user does: the list moves and reports the pick.
 void Pick(QComboBox *box, int index);
