@@ -50,9 +50,11 @@ struct CardFile {
     std::variant<std::monostate, CameraSettings, MmsSettings, EmailSettings> record;
 };
 
-// Whether a file of that name is one a card check should read: a settings file or
-// what looks like a stray copy of one.
+// Whether the name is that of a settings file, compared as the card's FAT file system
+// compares names, without regard to case.
 bool IsSettingsFileName(std::string_view name);
+// Whether the name is a settings file's or looks like a stray copy of one.
+bool LooksLikeSettingsFile(std::string_view name);
 
 // Every file's own advice (with its name), then what concerns the card as a whole:
 // stray copies of a settings file and settings files that contradict each other.

@@ -194,6 +194,12 @@ void AddFileAdvice(const CardFile &file, const DaylightSavingTest &daylightSavin
 
 bool IsSettingsFileName(std::string_view name)
 {
+    const std::optional<std::string_view> settingsFile = SettingsFileIn(name);
+    return settingsFile && IsExactly(name, *settingsFile);
+}
+
+bool LooksLikeSettingsFile(std::string_view name)
+{
     return SettingsFileIn(name).has_value();
 }
 

@@ -1,5 +1,6 @@
 #include "cli/SettingsOutput.h"
 
+#include "cli/AdviceOutput.h"
 #include "cli/CliSupport.h"
 #include "settings/FileAccess.h"
 #include "settings/SettingsFileReport.h"
@@ -77,7 +78,8 @@ void RefuseFileNames(const CommandLine &line, std::string_view command)
         throw UsageError(std::string(command) + " takes no file names; use --out DIR");
 }
 
-int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content)
+int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content,
+                     const std::vector<mms::Advice> &advice)
 {
     const std::optional<std::string> from = line.Value(kFrom);
     const std::string out = line.Value(kOut).value_or(from ? FolderOf(*from) : ".");
@@ -86,6 +88,7 @@ int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::By
                          + " for standard output");
     if (out == kStandardOutput) {
         WriteStdout(content);
+        PrintAdvice(line, advice);
         return kExitOk;
     }
     const std::string path = PathIn(out, fileName);
@@ -95,6 +98,7 @@ int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::By
         return kExitFailed;
     }
     PrintOut("wrote " + Printable(path) + '\n');
+    PrintAdvice(line, advice);
     return kExitOk;
 }
 

@@ -373,8 +373,10 @@ private slots:
         const std::vector<Advice> advice = mms::AdviseCard(card, {});
         VerifySaid(About(advice, "operator", "MMSSETUP.dat"), "warning", {"Telstra"});
         VerifySaid(About(advice, "operator", "MMSSETUP (1).dat"), "", {});
-        QVERIFY(mms::IsSettingsFileName("._SMTPSETUP.dat"));
-        QVERIFY(!mms::IsSettingsFileName("DSCF0001.JPG"));
+        QVERIFY(mms::IsSettingsFileName("smtpsetup.DAT"));
+        QVERIFY(!mms::IsSettingsFileName("._SMTPSETUP.dat"));
+        QVERIFY(mms::LooksLikeSettingsFile("._SMTPSETUP.dat"));
+        QVERIFY(!mms::LooksLikeSettingsFile("DSCF0001.JPG"));
     }
 
     void everyItemHasASentence()
