@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <optional>
 
@@ -77,13 +76,6 @@ void ClockInSummerTime(const CameraSettings &s, const DaylightSavingTest &daylig
 namespace mms {
 namespace {
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return lower;
-}
-
 constexpr std::array<std::string_view, 3> kSettingsFileNames = {kCameraSetupFileName, kMmsSetupFileName,
                                                                 kEmailSetupFileName};
 constexpr std::string_view kMacCompanionPrefix = "._";
@@ -94,9 +86,9 @@ constexpr std::string_view kHiddenExtensionSource = "dbcinc.com/dbcsupport/nohid
 // does, without regard to case; none for a name of no settings file.
 std::optional<std::string_view> SettingsFileIn(std::string_view name)
 {
-    const std::string lower = Lower(name);
+    const std::string lower = LowerAscii(name);
     for (std::string_view settingsFile : kSettingsFileNames) {
-        const std::string stem = Lower(settingsFile.substr(0, settingsFile.find('.')));
+        const std::string stem = LowerAscii(settingsFile.substr(0, settingsFile.find('.')));
         if (lower.find(stem) != std::string::npos)
             return settingsFile;
     }
@@ -105,12 +97,12 @@ std::optional<std::string_view> SettingsFileIn(std::string_view name)
 
 bool IsExactly(std::string_view name, std::string_view settingsFile)
 {
-    return Lower(name) == Lower(settingsFile);
+    return LowerAscii(name) == LowerAscii(settingsFile);
 }
 
 bool OnCard(std::span<const CardFile> files, std::string_view settingsFile)
 {
-    return std::ranges::any_of(files, [&](const CardFile &f) { return IsExactly(f.name, settingsFile); });
+    return std::any_of(files.begin(), files.end(), [&](const CardFile &f) { return IsExactly(f.name, settingsFile); });
 }
 
 Advice StrayCopy(const CardFile &stray, std::string_view settingsFile, bool originalOnCard)
@@ -122,7 +114,7 @@ Advice StrayCopy(const CardFile &stray, std::string_view settingsFile, bool orig
                 name + " is a companion file a Mac leaves beside " + original
                     + " and holds no settings; the camera may read it instead. Delete it.",
                 std::string(kMacCompanionSource)};
-    const std::string source = Lower(name).ends_with(".txt") ? std::string(kHiddenExtensionSource) : std::string();
+    const std::string source = LowerAscii(name).ends_with(".txt") ? std::string(kHiddenExtensionSource) : std::string();
     if (!originalOnCard)
         return {AdviceSeverity::Warning, {}, name,
                 "The camera reads only " + original + ", and the card has none: rename " + name + " to " + original

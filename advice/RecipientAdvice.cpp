@@ -35,7 +35,7 @@ bool IsDomain(std::string_view domain)
     if (domain.empty() || domain.front() == '.' || domain.back() == '.' || domain.find("..") != std::string_view::npos
         || domain.find('.') == std::string_view::npos)
         return false;
-    return std::ranges::all_of(domain, [](char c) {
+    return std::all_of(domain.begin(), domain.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '.'
             || static_cast<unsigned char>(c) >= 0x80;
     });
@@ -47,7 +47,7 @@ bool IsAddress(std::string_view address)
     if (at == 0 || at == std::string_view::npos || address.find('@', at + 1) != std::string_view::npos)
         return false;
     const std::string_view local = address.substr(0, at);
-    const bool plainLocal = std::ranges::none_of(local, [](char c) {
+    const bool plainLocal = std::none_of(local.begin(), local.end(), [](char c) {
         return std::isspace(static_cast<unsigned char>(c)) || std::string_view("<>()[],;:\"\\").find(c)
             != std::string_view::npos;
     });
@@ -66,7 +66,7 @@ void MobileNumbers(std::span<const std::string> numbers, std::vector<Advice> &ad
         const std::string how = "write it in international form, + and the country code without the leading 0, "
                                 "as in "
             + std::string(kNumberExample) + ".";
-        if (!std::ranges::all_of(digits, IsDigit) || digits.empty())
+        if (!std::all_of(digits.begin(), digits.end(), IsDigit) || digits.empty())
             advice.push_back({AdviceSeverity::Warning, FieldName("mobile", i), {},
                               Quote(number) + " holds spaces or other signs besides the digits: " + how, {}});
         else if (!number.starts_with('+'))

@@ -31,13 +31,6 @@ ServiceFact FactOf(std::string_view state, std::string_view date, std::string_vi
     return {ParseServiceState(state).value_or(ServiceState::Unknown), OrEmpty(date), OrEmpty(source)};
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return lower;
-}
-
 // Whether `name` (lower case) is one of the space-separated names of `list`.
 bool ListHolds(std::string_view list, std::string_view name)
 {
@@ -57,7 +50,7 @@ template <typename Row>
 std::optional<NamedFact> FindByName(std::span<const Row> rows, std::string_view name, const char *const Row::*list,
                                     const char *const Row::*title)
 {
-    const std::string lower = Lower(name);
+    const std::string lower = LowerAscii(name);
     for (const Row &row : rows) {
         if (!lower.empty() && ListHolds(row.*list, lower))
             return NamedFact{row.*title, FactOf(row.state, row.date, row.source)};
@@ -72,14 +65,23 @@ std::span<const MailProviderRow> MailProviders()
 
 bool IsDigits(std::string_view text, size_t count)
 {
-    return text.size() == count && std::ranges::all_of(text, [](unsigned char c) { return std::isdigit(c); });
+    return text.size() == count
+        && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
 } // namespace
 
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return lower;
+}
+
 std::optional<ServiceState> ParseServiceState(std::string_view word)
 {
-    const auto found = std::ranges::find(kStateWords, word, &StateWord::word);
+    const auto found = std::find_if(std::begin(kStateWords), std::end(kStateWords),
+                                    [&](const StateWord &entry) { return entry.word == word; });
     if (found == std::end(kStateWords))
         return std::nullopt;
     return found->state;
@@ -101,7 +103,7 @@ bool IsFactDate(std::string_view text)
 std::optional<OperatorFacts> FindOperatorFacts(std::string_view key)
 {
     const std::span<const OperatorFactRow> rows(kOperatorFacts, size_t(kOperatorFactCount));
-    const auto row = std::ranges::find(rows, key, [](const OperatorFactRow &r) { return std::string_view(r.key); });
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const OperatorFactRow &r) { return r.key == key; });
     if (row == rows.end())
         return std::nullopt;
     return OperatorFacts{row->key, FactOf(row->network2g, row->date2g, row->source2g),

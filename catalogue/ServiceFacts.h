@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mms {
@@ -64,6 +65,10 @@ struct NamedFact {
     std::string_view name;
     ServiceFact fact;
 };
+
+// ASCII letters in lower case: domain names, server names and the card's file names
+// compare without regard to case.
+std::string LowerAscii(std::string_view text);
 
 // Whether `text` is a date as the tables write them.
 bool IsFactDate(std::string_view text);

@@ -50,6 +50,8 @@ export async function openPage(browser, url, { folder = false, blockNetwork = fa
   page.on('pageerror', (error) => errors.push(error.message));
   page.errors = errors;
   await page.clock.install({ time: new Date(kClock) });
+  // Held still: a form set up slowly on a busy machine must still capture kClock.
+  await page.clock.setFixedTime(new Date(kClock));
   if (folder) {
     await page.addInitScript(() => {
       window.showDirectoryPicker = async () => {
