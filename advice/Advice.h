@@ -56,8 +56,10 @@ bool IsSettingsFileName(std::string_view name);
 // Whether the name is a settings file's or looks like a stray copy of one.
 bool LooksLikeSettingsFile(std::string_view name);
 
-// Every file's own advice (with its name), then what concerns the card as a whole:
-// stray copies of a settings file and settings files that contradict each other.
+// What concerns the card as a whole: stray copies of a settings file, and settings
+// files that contradict each other.
+std::vector<Advice> AdviseCardAsWhole(std::span<const CardFile> files);
+// Every settings file's own advice (with its name), then AdviseCardAsWhole's.
 std::vector<Advice> AdviseCard(std::span<const CardFile> files, const DaylightSavingTest &daylightSaving);
 
 } // namespace mms

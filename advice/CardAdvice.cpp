@@ -195,16 +195,12 @@ bool LooksLikeSettingsFile(std::string_view name)
     return SettingsFileIn(name).has_value();
 }
 
-std::vector<Advice> AdviseCard(std::span<const CardFile> files, const DaylightSavingTest &daylightSaving)
+std::vector<Advice> AdviseCardAsWhole(std::span<const CardFile> files)
 {
     std::vector<Advice> advice;
     for (const CardFile &file : files) {
         const std::optional<std::string_view> settingsFile = SettingsFileIn(file.name);
-        if (!settingsFile)
-            continue;
-        if (IsExactly(file.name, *settingsFile))
-            AddFileAdvice(file, daylightSaving, advice);
-        else
+        if (settingsFile && !IsExactly(file.name, *settingsFile))
             advice.push_back(StrayCopy(file, *settingsFile, OnCard(files, *settingsFile)));
     }
     if (const auto *camera = RecordOf<CameraSettings>(files, kCameraSetupFileName)) {
@@ -213,6 +209,18 @@ std::vector<Advice> AdviseCard(std::span<const CardFile> files, const DaylightSa
         if (const auto *email = RecordOf<EmailSettings>(files, kEmailSetupFileName))
             SendingFlood(*camera, email->Header, kEmailSetupFileName, "E-mail", advice);
     }
+    return advice;
+}
+
+std::vector<Advice> AdviseCard(std::span<const CardFile> files, const DaylightSavingTest &daylightSaving)
+{
+    std::vector<Advice> advice;
+    for (const CardFile &file : files) {
+        if (IsSettingsFileName(file.name))
+            AddFileAdvice(file, daylightSaving, advice);
+    }
+    std::vector<Advice> whole = AdviseCardAsWhole(files);
+    advice.insert(advice.end(), std::make_move_iterator(whole.begin()), std::make_move_iterator(whole.end()));
     return advice;
 }
 

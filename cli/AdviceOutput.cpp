@@ -20,11 +20,11 @@ bool Shown(const CommandLine &line, const mms::Advice &item)
     return item.severity == mms::AdviceSeverity::Warning || !line.Has(kQuiet);
 }
 
-std::string AdviceLine(const mms::Advice &item, std::string_view subject)
+std::string AdviceLine(const mms::Advice &item)
 {
     std::string text = std::string(mms::SeverityName(item.severity)) + ": ";
-    if (!subject.empty())
-        text += std::string(subject) + ": ";
+    if (!item.file.empty())
+        text += item.file + ": ";
     if (!item.field.empty())
         text += OptionName(item.field) + ": ";
     text += item.sentence;
@@ -44,10 +44,10 @@ void PrintAdvice(const CommandLine &line, const std::vector<mms::Advice> &advice
     PrintDiagnostics(text);
 }
 
-nlohmann::json AdviceJson(const mms::Advice &item, std::string_view file)
+nlohmann::json AdviceJson(const mms::Advice &item)
 {
     return {{"severity", mms::SeverityName(item.severity)},
-            {"file", file},
+            {"file", item.file},
             {"field", item.field},
             {"sentence", item.sentence},
             {"source", item.source}};

@@ -6,7 +6,6 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -19,11 +18,11 @@ void AddQuietOption(CommandLine &line);
 // Whether --quiet leaves the item to be shown.
 bool Shown(const CommandLine &line, const mms::Advice &item);
 
-// `subject`, when given, names the file the item concerns ("/card/MMSSETUP.dat").
-std::string AdviceLine(const mms::Advice &item, std::string_view subject = {});
+// The item's file, when it names one, comes first ("/card/MMSSETUP.dat").
+std::string AdviceLine(const mms::Advice &item);
 // The items --quiet leaves, each on a line of standard error.
 void PrintAdvice(const CommandLine &line, const std::vector<mms::Advice> &advice);
 
-nlohmann::json AdviceJson(const mms::Advice &item, std::string_view file);
+nlohmann::json AdviceJson(const mms::Advice &item);
 
 } // namespace cli

@@ -1,16 +1,15 @@
 // check: what is on a card, read with the core's decoders, and everything that will
 // not work once it is in the camera.
 #include "cli/AdviceOutput.h"
+#include "cli/CardFolder.h"
 #include "cli/CliSupport.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/InspectOutput.h"
-#include "settings/CameraSettings.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <system_error>
 
 namespace cli {
 namespace {
@@ -29,19 +28,14 @@ struct Card {
 // A folder's settings files are inspected; stray copies of them are only named.
 Card FolderCard(const std::string &folder)
 {
-    Card card{folder, {}, {}};
     std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (!mms::LooksLikeSettingsFile(name))
-            continue;
-        card.pathsOf[name] = entry.path().string();
+    Card card{folder, SettingsFilesIn(folder, error), {}};
+    if (error)
+        throw UsageError("cannot read the folder " + folder + ": " + error.message());
+    for (const auto &[name, path] : card.pathsOf) {
         if (mms::IsSettingsFileName(name))
             card.inspected.push_back(name);
     }
-    if (error)
-        throw UsageError("cannot read the folder " + folder + ": " + error.message());
-    std::ranges::sort(card.inspected);
     return card;
 }
 
@@ -49,21 +43,6 @@ Card FileCard(const std::string &path)
 {
     const std::string name = fs::path(path).filename().string();
     return {path, {{name, path}}, {name}};
-}
-
-// The record of a sound file, for its advice; a damaged file's values mean little.
-mms::CardFile CardFileOf(const std::string &name, const InspectedFile &file)
-{
-    mms::CardFile card{name, {}};
-    if (!file.report.check.Valid())
-        return card;
-    if (file.report.kind == "camera")
-        card.record = mms::DecodeCameraSetupFile(file.bytes).record;
-    else if (file.report.kind == "mms")
-        card.record = mms::DecodeMmsSetupFile(file.bytes).record;
-    else if (file.report.kind == "email")
-        card.record = mms::DecodeEmailSetupFile(file.bytes).record;
-    return card;
 }
 
 // Prints what is on the card and its advice; returns the exit status.
@@ -91,12 +70,12 @@ int CheckCard(const CommandLine &line, const Card &card)
     if (card.pathsOf.empty())
         text += Printable(card.label) + ": no settings file\n";
     nlohmann::json advice = nlohmann::json::array();
-    for (const mms::Advice &item : mms::AdviseCard(files, mms::IsDaylightSavingLocal)) {
+    for (mms::Advice &item : mms::AdviseCard(files, mms::IsDaylightSavingLocal)) {
         if (!Shown(line, item))
             continue;
-        const std::string &path = card.pathsOf.at(item.file);
-        text += AdviceLine(item, path);
-        advice.push_back(AdviceJson(item, path));
+        item.file = card.pathsOf.at(item.file);
+        text += AdviceLine(item);
+        advice.push_back(AdviceJson(item));
     }
     PrintOut(line.Has(kJson) ? JsonLine({{"card", card.label}, {"files", reports}, {"advice", advice}}) : text);
     return status;

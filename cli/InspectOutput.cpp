@@ -72,17 +72,23 @@ std::string JsonLine(const nlohmann::json &object)
     return object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + '\n';
 }
 
-std::optional<InspectedFile> ReadInspected(const std::string &path)
+std::optional<InspectedFile> Inspect(const std::string &path, std::string &reason)
 {
     mms::FileContent content;
-    std::string reason;
     // One byte more than the largest settings file tells a file that is too long.
-    if (!mms::ReadRegularFile(path, mms::kLargestSettingsFile + 1, content, &reason)) {
-        PrintError("cannot read " + path + ": " + reason);
+    if (!mms::ReadRegularFile(path, mms::kLargestSettingsFile + 1, content, &reason))
         return std::nullopt;
-    }
     mms::SettingsFileReport report = mms::InspectSettingsFile(content.bytes, content.size);
     return InspectedFile{std::move(content.bytes), std::move(report)};
+}
+
+std::optional<InspectedFile> ReadInspected(const std::string &path)
+{
+    std::string reason;
+    std::optional<InspectedFile> file = Inspect(path, reason);
+    if (!file)
+        PrintError("cannot read " + path + ": " + reason);
+    return file;
 }
 
 int ReportStatus(const mms::SettingsFileReport &report)

@@ -16,8 +16,9 @@ struct InspectedFile {
     mms::SettingsFileReport report;
 };
 
-// Reads and inspects the file at `path`; none, after saying why on standard error,
-// when it cannot be read (exit status 2).
+// Reads and inspects the file at `path`; none, with the reason, when it cannot be read.
+std::optional<InspectedFile> Inspect(const std::string &path, std::string &reason);
+// The same, saying why on standard error when it cannot be read (exit status 2).
 std::optional<InspectedFile> ReadInspected(const std::string &path);
 
 // The report for people: a line with the kind and verdict, then one line a setting.

@@ -98,6 +98,44 @@ private slots:
         QCOMPARE(ReadFile(card.filePath(written.front())), quiet.out);
     }
 
+    // Writing into a card's folder also says what the card holds as a whole.
+    void cardAdviceAfterWriting_data()
+    {
+        QTest::addColumn<QStringList>("before"); // commands run on the card first, quietly
+        QTest::addColumn<QStringList>("strays"); // files put on the card
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("lines"); // how each line of standard error starts, %1 the card
+        QTest::newRow("a Mac's companion file") << QStringList() << QStringList{"._MMSSETUP.dat"}
+                                               << QStringList{"mms"}
+                                               << QStringList{"notice: %1/._MMSSETUP.dat: ._MMSSETUP.dat is a "
+                                                              "companion file a Mac leaves"};
+        QTest::newRow("MMS after a camera that takes a photo a minute")
+            << QStringList{"camera", "--interval", "on", "--interval-minute", "1"} << QStringList()
+            << QStringList{"mms"}
+            << QStringList{"notice: %1/MMSSETUP.dat: --number-per-day: MMS sending is on without a daily limit"};
+        QTest::newRow("the same with a daily limit")
+            << QStringList{"camera", "--interval", "on", "--interval-minute", "1"} << QStringList()
+            << QStringList{"mms", "--number-per-day", "20"} << QStringList();
+    }
+    void cardAdviceAfterWriting()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, strays);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, lines);
+        QTemporaryDir card;
+        if (!before.isEmpty())
+            QCOMPARE(RunCli(before + QStringList{"--quiet", "--out", card.path()}).exitCode, 0);
+        for (const QString &stray : strays)
+            QVERIFY(WriteFile(card.filePath(stray), QByteArray(4096, '\0')));
+        const CliResult result = RunCli(arguments + QStringList{"--out", card.path()});
+        QCOMPARE(result.exitCode, 0);
+        QStringList expected;
+        for (const QString &start : lines)
+            expected << start.arg(card.path());
+        VerifyLines(Lines(result.err), expected);
+    }
+
     // A failed write says why and gives no advice: there is nothing to take to the camera.
     void noAdviceWhenTheWriteFails()
     {
@@ -120,9 +158,9 @@ private slots:
         const QStringList lines = Lines(checked.out);
         QVERIFY2(lines.front().startsWith(mmsFile + ": MMS settings, valid"), checked.out.constData());
         VerifyLines(lines.filter(QRegularExpression("^(warning|notice): ")),
-                    {"notice: " + QDir(card.path()).filePath("._MMSSETUP.dat") + ": ._MMSSETUP.dat is a companion "
-                                                                                 "file a Mac leaves",
-                     "warning: " + mmsFile + ": --apn: Telstra (Australia) switched its 2G network off"});
+                    {"warning: " + mmsFile + ": --apn: Telstra (Australia) switched its 2G network off",
+                     "notice: " + QDir(card.path()).filePath("._MMSSETUP.dat") + ": ._MMSSETUP.dat is a companion "
+                                                                                 "file a Mac leaves"});
         QVERIFY(!checked.out.contains("DSCF0001"));
         QVERIFY(checked.err.isEmpty());
     }
