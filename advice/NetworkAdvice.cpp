@@ -2,8 +2,6 @@
 // providers that refuse what the camera sends.
 #include "advice/AdviceRules.h"
 
-#include "catalogue/OperatorCatalogue.h"
-
 #include <array>
 
 namespace mms::rules {
