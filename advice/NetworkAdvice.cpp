@@ -57,8 +57,9 @@ void Network2g(const OperatorChoice &choice, std::vector<Advice> &advice)
         return;
     }
     if (network.state == ServiceState::Closing) {
-        const std::string when = network.date.empty() ? "has begun to switch its 2G network off"
-                                                      : "will switch its 2G network off " + DatePhrase(network.date);
+        const std::string when = network.date.empty()
+            ? "has begun to switch its 2G network off"
+            : "has announced the end of its 2G network for " + DateText(network.date);
         Add(advice, AdviceSeverity::Notice, choice.field,
             OperatorTitle(choice) + " " + when
                 + "; the camera sends over 2G (GPRS) and stops sending then. Plan for a SIM card of another operator.",

@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("a country with none left")
             << "mms" << "Australia" << "Three" << "warning" << QStringList{"No 2G network is left in Australia"};
         QTest::newRow("closing on a date, e-mail too")
-            << "email" << "Deutschland" << "Vodafone" << "notice" << QStringList{"in September 2028"};
+            << "email" << "Deutschland" << "Vodafone" << "notice" << QStringList{"2G network for September 2028"};
         QTest::newRow("closing without a date")
             << "mms" << "United States" << "T-Mobile" << "notice" << QStringList{"has begun to switch"};
         QTest::newRow("same country, nothing known") << "mms" << "Deutschland" << "O2" << "" << QStringList();

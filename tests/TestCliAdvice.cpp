@@ -59,7 +59,7 @@ private slots:
             << "UTC0" << QStringList{"email", "--sender", "me@gmail.com"} << QStringList{"warning: --sender: "};
         QTest::newRow("a warning and a notice")
             << "UTC0" << QStringList{"mms", "--country", "Deutschland", "--operator", "Vodafone"}
-            << QStringList{"notice: --operator: Vodafone (Deutschland) will switch its 2G network off",
+            << QStringList{"notice: --operator: Vodafone (Deutschland) has announced the end of its 2G network",
                            "warning: --operator: Vodafone (Deutschland) ended MMS"};
         QTest::newRow("--quiet keeps the warning")
             << "UTC0" << QStringList{"mms", "--country", "Deutschland", "--operator", "Vodafone", "--quiet"}
