@@ -3,6 +3,7 @@
 // thing about it, of the expected severity and with the expected words, or nothing.
 #include "advice/Advice.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cstdlib>
