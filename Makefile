@@ -1,20 +1,24 @@
 # Set-up and build for Debian and Ubuntu: `make run` and `make test` install what is
-# missing, build into build/ and run the program or the whole test suite.
+# missing, build into build/ and run the program or the whole test suite. Each build
+# is a preset of CMakePresets.json, named after its folder.
 
 BUILD_DIR    := build
 SANITIZE_DIR := build-sanitize
 JOBS         := $(shell nproc 2>/dev/null || echo 2)
 PACKAGES     := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2 libcli11-dev nlohmann-json3-dev
-FUZZ_PACKAGES := clang libclang-rt-14-dev
+# The tools the packaging tests run: the menu entry's and the metadata's validators,
+# dpkg-shlibdeps (with file, which CPack needs to find the programs), groff for the
+# manual pages and lintian.
+PACKAGES     += desktop-file-utils appstream dpkg-dev file groff-base lintian
+# libclang-rt-dev brings the fuzzer runtime of Debian's default clang.
+FUZZ_PACKAGES := clang libclang-rt-dev
 SUDO         := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 # The browser page: the core through Debian's emscripten, tested in Debian's Chromium.
 WEB_DIR      := build-web
 WEB_PACKAGES := emscripten chromium
-# Debian's emcc finds Debian's acorn only through NODE_PATH.
-EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
 MMS_SETUP_CLI ?= $(abspath $(BUILD_DIR)/cli/mms-setup-cli)
 
-.PHONY: all deps build sanitize-build run test test-web web fuzz bench bench-web clean
+.PHONY: all deps build sanitize-build run test test-web web fuzz bench bench-web package clean
 
 all: build
 
@@ -32,13 +36,13 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --preset native
+	cmake --build --preset native -j $(JOBS)
 
 # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-build: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DMMS_SANITIZE=ON
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
 
 # Opens the desktop program; without a display, says how to use the command-line
 # companion instead.
@@ -49,15 +53,22 @@ run: build
 	  $(BUILD_DIR)/app/mms-setup; \
 	fi
 
+# The native build's suite includes the packaging tests (label "packaging"): the
+# installed files, the menu entry and metadata, the manual pages, the completion and
+# the Debian package.
 test: build sanitize-build test-web
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
-	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+	ctest --preset native -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+# $(BUILD_DIR)/mms-setup_VERSION_ARCH.deb, for `sudo apt install ./$(BUILD_DIR)/mms-setup_*.deb`.
+package: build
+	cmake --build --preset native --target package
 
 # Builds $(WEB_DIR)/web/mms-setup.html, the self-contained page.
 web:
 	$(MAKE) deps EXTRA_PACKAGES="$(WEB_PACKAGES)"
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release
-	$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
 
 # The page's test tools, as package-lock.json pins them.
 node_modules/.package-lock.json: package-lock.json
@@ -73,8 +84,8 @@ test-web: web build node_modules/.package-lock.json
 FUZZ_SECONDS ?= 60
 fuzz:
 	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
-	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DMMS_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_decoders
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 	mkdir -p build-fuzz/corpus
 	build-fuzz/tests/fuzz_decoders build-fuzz/corpus -max_total_time=$(FUZZ_SECONDS) -max_len=2048
 

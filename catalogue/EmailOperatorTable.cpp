@@ -14,6 +14,8 @@
 
 namespace mms {
 
+// The tables keep their hand-made layout: one row per operator, with its comment.
+// clang-format off
 const char *const kEmailCountries[kEmailCountryCount] = {
     "China", "United States", "Deutschland", "United Kingdom", "Canada", "Sweden", "Slovenia",
     "Portugal", "Turkey", "Schweiz", "Spain", "Slovakia", "Russia", "Romania", "Poland",
@@ -145,5 +147,7 @@ const SmtpPresetRow kSmtpPresets[kSmtpPresetCount] = {
     {"Norway--Netcom", {"smtp.telia.no", "25"}},  // Telia Norge, NetCom's name since 2016
     {"Sweden--Telia", {"mailout.telia.com", "25"}},  // Telia Sweden
 };
+
+// clang-format on
 
 } // namespace mms

@@ -15,6 +15,8 @@
 
 namespace mms {
 
+// The tables keep their hand-made layout: one row per operator, with its comment.
+// clang-format off
 const char *const kMmsCountries[kMmsCountryCount] = {
     "China", "United States", "Deutschland", "United Kingdom", "Canada", "Sweden", "Slovenia",
     "Portugal", "Turkey", "Schweiz", "Spain", "Slovakia", "Russia", "Romania", "Poland",
@@ -137,5 +139,7 @@ const OperatorRow<MmsOperatorParams> kMmsOperators[kMmsOperatorCount] = {
     {"Estonia", "ELISA", {"http://194.204.2.10", "mms", "194.204.2.6", "8000", "", ""}},
     {"Estonia", "TELE2", {"http://mmsc.tele2.ee", "mms.tele2.ee", "193.12.40.6", "8080", "", ""}},
 };
+
+// clang-format on
 
 } // namespace mms

@@ -14,7 +14,8 @@ const cliPath = process.env.MMS_SETUP_CLI;
 if (!pagePath || !cliPath) throw new Error('Set MMS_PAGE and MMS_SETUP_CLI (make test-web does)');
 
 export const fileUrl = pathToFileURL(pagePath).href;
-// A fixed computer clock, so that the page's camera clock and the command line's agree.
+// A computer clock that stands still, so that the page's camera clock and the command
+// line's agree however long a test takes.
 export const kClock = '2026-03-04T05:06:07';
 
 export async function launch() {
@@ -49,8 +50,6 @@ export async function openPage(browser, url, { folder = false, blockNetwork = fa
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.errors = errors;
-  await page.clock.install({ time: new Date(kClock) });
-  // Held still: a form set up slowly on a busy machine must still capture kClock.
   await page.clock.setFixedTime(new Date(kClock));
   if (folder) {
     await page.addInitScript(() => {

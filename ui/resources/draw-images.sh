@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's own logo (logo.jpg, 562x210: twice the logo box, for sharp
-# high-DPI display) and window icon (icon.png, 128x128) with ImageMagick 6.
+# high-DPI display) and window icon (icon.png, 128x128), and the menu icons of the desktop's
+# hicolor theme (packaging/icons/SIZE.png, 16 to 256 pixels) with ImageMagick 6.
 # The pictures are committed; run this only to change them.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -39,13 +40,27 @@ convert -size 562x210 xc:'rgb(166,202,240)' \
     -draw "text 225,160 'settings for cellular trail cameras'" \
     -quality 92 logo.jpg
 
-waves 128x128 98 24 42 6 10 20
-convert -size 128x128 xc:none \
-    -fill "$navy" -draw "roundrectangle 4,46 124,124 14,14" -draw "roundrectangle 22,36 58,52 5,5" \
-    -fill white -draw "circle 56,86 56,56" -fill "$lens" -draw "circle 56,86 56,64" \
-    -fill "$navy" -draw "circle 56,86 56,74" -fill "$glint" -draw "circle 50,80 50,76" \
-    -fill "$flash" -draw "roundrectangle 94,58 114,70 3,3" \
-    -fill "$navy" -stroke "$navy" -strokewidth 6 -draw "line 98,48 98,28" \
-    -strokewidth 1 -draw "circle 98,24 98,18" \
-    "$tmp/waves.png" -compose Over -composite \
-    -strip icon.png
+# The icon at a whole multiple of its 128-pixel drawing: the window's icon.png at 1,
+# and the menu's 256-pixel icon at 2, from which the smaller menu sizes are scaled.
+icon() { # scale output
+    local k=$1 at="scale $1,$1"
+    waves "$((128 * k))x$((128 * k))" $((98 * k)) $((24 * k)) $((42 * k)) $((6 * k)) $((10 * k)) $((20 * k))
+    convert -size "$((128 * k))x$((128 * k))" xc:none \
+        -fill "$navy" -draw "$at roundrectangle 4,46 124,124 14,14" -draw "$at roundrectangle 22,36 58,52 5,5" \
+        -fill white -draw "$at circle 56,86 56,56" -fill "$lens" -draw "$at circle 56,86 56,64" \
+        -fill "$navy" -draw "$at circle 56,86 56,74" -fill "$glint" -draw "$at circle 50,80 50,76" \
+        -fill "$flash" -draw "$at roundrectangle 94,58 114,70 3,3" \
+        -fill "$navy" -stroke "$navy" -strokewidth 6 -draw "$at line 98,48 98,28" \
+        -strokewidth 1 -draw "$at circle 98,24 98,18" \
+        "$tmp/waves.png" -compose Over -composite \
+        -strip "$2"
+}
+
+icon 1 icon.png
+# The desktop's menu icons, in the hicolor theme's sizes.
+menu_icons=../../packaging/icons
+icon 2 "$tmp/256.png"
+convert "$tmp/256.png" -depth 8 -strip "$menu_icons/256.png"
+for size in 16 32 48 64 128; do
+    convert "$tmp/256.png" -filter Lanczos -resize "${size}x$size" -depth 8 -strip "$menu_icons/$size.png"
+done
