@@ -32,8 +32,8 @@ OperatorChoice ChoiceOf(const MmsSettings &s)
     if (s.Mode == ConnectionMode::Auto)
         return AutoChoice(s);
     return MatchingOperator(MmsCatalogue(), [&](const MmsOperatorParams &p) {
-        return s.Url == p.url && s.Apn == p.apn && s.Gateway == p.gateway && s.Port == p.port
-            && s.Account == p.account && s.Password == p.password;
+        return s.Url == p.url && s.Apn == p.apn && s.Gateway == p.gateway && s.Port == p.port && s.Account == p.account
+            && s.Password == p.password;
     });
 }
 

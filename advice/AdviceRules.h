@@ -10,6 +10,10 @@
 
 namespace mms::rules {
 
+// Appends an item about a record's own setting (no file).
+void AddAdvice(std::vector<Advice> &advice, AdviceSeverity severity, std::string field, std::string sentence,
+               std::string_view source = {});
+
 // "17 January 2023", "September 2028", "2033", for a table's date.
 std::string DateText(std::string_view date);
 // "on 17 January 2023", "in September 2028", "in 2033"

@@ -62,11 +62,10 @@ void ClockInSummerTime(const CameraSettings &s, const DaylightSavingTest &daylig
         const std::tm noon = NoonOf(day);
         if (daylightSaving(noon))
             continue;
-        advice.push_back({AdviceSeverity::Notice, "clock", {},
-                          "The clock is set in summer time (daylight saving time), which the camera never leaves: from "
-                              + DateText(IsoDate(noon))
-                              + " it will be an hour ahead of the time here. Set the clock again then.",
-                          {}});
+        AddAdvice(advice, AdviceSeverity::Notice, "clock",
+                  "The clock is set in summer time (daylight saving time), which the camera never leaves: from "
+                      + DateText(IsoDate(noon))
+                      + " it will be an hour ahead of the time here. Set the clock again then.");
         return;
     }
 }
@@ -110,18 +109,25 @@ Advice StrayCopy(const CardFile &stray, std::string_view settingsFile, bool orig
     const std::string name = stray.name;
     const std::string original(settingsFile);
     if (name.starts_with(kMacCompanionPrefix))
-        return {AdviceSeverity::Notice, {}, name,
+        return {AdviceSeverity::Notice,
+                {},
+                name,
                 name + " is a companion file a Mac leaves beside " + original
                     + " and holds no settings; the camera may read it instead. Delete it.",
                 std::string(kMacCompanionSource)};
     const std::string source = LowerAscii(name).ends_with(".txt") ? std::string(kHiddenExtensionSource) : std::string();
     if (!originalOnCard)
-        return {AdviceSeverity::Warning, {}, name,
+        return {AdviceSeverity::Warning,
+                {},
+                name,
                 "The camera reads only " + original + ", and the card has none: rename " + name + " to " + original
                     + ".",
                 source};
-    return {AdviceSeverity::Notice, {}, name,
-            name + " is a stray copy of " + original + "; the camera may read it instead. Delete it.", source};
+    return {AdviceSeverity::Notice,
+            {},
+            name,
+            name + " is a stray copy of " + original + "; the camera may read it instead. Delete it.",
+            source};
 }
 
 // Photos an hour the camera's settings let it take: bursts at the interval after
@@ -149,7 +155,9 @@ void SendingFlood(const CameraSettings &camera, const SendingHeader &header, std
     const std::optional<int> photos = PhotosPerHour(camera);
     if (header.Status == kStatusOff || header.NumberPerDay != "0" || !photos || *photos < kDozensAnHour)
         return;
-    advice.push_back({AdviceSeverity::Notice, std::string(kNumberPerDayName), std::string(fileName),
+    advice.push_back({AdviceSeverity::Notice,
+                      std::string(kNumberPerDayName),
+                      std::string(fileName),
                       std::string(what) + " sending is on without a daily limit, and " + kCameraSetupFileName
                           + " lets the camera take up to " + std::to_string(*photos)
                           + " photos an hour: that can be dozens of messages an hour, each paid for. Set a daily "

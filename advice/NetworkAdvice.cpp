@@ -7,8 +7,9 @@
 namespace mms::rules {
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonths = {"January", "February", "March",     "April",   "May",      "June",
-                                                      "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonths = {"January",   "February", "March",    "April",
+                                                      "May",       "June",     "July",     "August",
+                                                      "September", "October",  "November", "December"};
 
 std::string MonthYear(std::string_view date)
 {
@@ -22,13 +23,13 @@ std::string OperatorTitle(const OperatorChoice &choice)
     return choice.name + " (" + choice.country + ")";
 }
 
-void Add(std::vector<Advice> &advice, AdviceSeverity severity, std::string field, std::string sentence,
-         std::string_view source)
+} // namespace
+
+void AddAdvice(std::vector<Advice> &advice, AdviceSeverity severity, std::string field, std::string sentence,
+               std::string_view source)
 {
     advice.push_back({severity, std::move(field), {}, std::move(sentence), std::string(source)});
 }
-
-} // namespace
 
 std::string DateText(std::string_view date)
 {
@@ -49,7 +50,8 @@ void Network2g(const OperatorChoice &choice, std::vector<Advice> &advice)
     const std::optional<OperatorFacts> facts = FindOperatorFacts(choice.key);
     const ServiceFact network = facts ? facts->network2g : ServiceFact();
     if (network.state == ServiceState::Off) {
-        Add(advice, AdviceSeverity::Warning, choice.field,
+        AddAdvice(
+            advice, AdviceSeverity::Warning, choice.field,
             OperatorTitle(choice) + " switched its 2G network off " + DatePhrase(network.date)
                 + ", and the camera sends over 2G (GPRS): it cannot send with this operator's SIM card. Use the SIM "
                   "card of an operator whose 2G network still runs.",
@@ -60,7 +62,8 @@ void Network2g(const OperatorChoice &choice, std::vector<Advice> &advice)
         const std::string when = network.date.empty()
             ? "has begun to switch its 2G network off"
             : "has announced the end of its 2G network for " + DateText(network.date);
-        Add(advice, AdviceSeverity::Notice, choice.field,
+        AddAdvice(
+            advice, AdviceSeverity::Notice, choice.field,
             OperatorTitle(choice) + " " + when
                 + "; the camera sends over 2G (GPRS) and stops sending then. Plan for a SIM card of another operator.",
             network.source);
@@ -68,11 +71,11 @@ void Network2g(const OperatorChoice &choice, std::vector<Advice> &advice)
     }
     const std::optional<OperatorFacts> country = FindOperatorFacts(choice.country);
     if (country && country->network2g.state == ServiceState::Off)
-        Add(advice, AdviceSeverity::Warning, choice.field,
-            "No 2G network is left in " + choice.country + " (the last was switched off "
-                + DatePhrase(country->network2g.date)
-                + "), and the camera sends over 2G (GPRS): it cannot send there with any SIM card.",
-            country->network2g.source);
+        AddAdvice(advice, AdviceSeverity::Warning, choice.field,
+                  "No 2G network is left in " + choice.country + " (the last was switched off "
+                      + DatePhrase(country->network2g.date)
+                      + "), and the camera sends over 2G (GPRS): it cannot send there with any SIM card.",
+                  country->network2g.source);
 }
 
 void MmsService(const OperatorChoice &choice, std::vector<Advice> &advice)
@@ -80,11 +83,11 @@ void MmsService(const OperatorChoice &choice, std::vector<Advice> &advice)
     const std::optional<OperatorFacts> facts = FindOperatorFacts(choice.key);
     if (!facts || facts->mms.state != ServiceState::Off)
         return;
-    Add(advice, AdviceSeverity::Warning, choice.field,
-        OperatorTitle(choice) + " ended MMS " + DatePhrase(facts->mms.date)
-            + ": the camera's pictures will not arrive. Send them by e-mail instead (the e-mail settings, "
-            + kEmailSetupFileName + ").",
-        facts->mms.source);
+    AddAdvice(advice, AdviceSeverity::Warning, choice.field,
+              OperatorTitle(choice) + " ended MMS " + DatePhrase(facts->mms.date)
+                  + ": the camera's pictures will not arrive. Send them by e-mail instead (the e-mail settings, "
+                  + kEmailSetupFileName + ").",
+              facts->mms.source);
 }
 
 // "has refused it since 30 May 2022", "will refuse it from December 2026"
@@ -105,7 +108,8 @@ void SendingAccount(const EmailSettings &s, std::vector<Advice> &advice)
     };
     const std::optional<NamedFact> sender = FindMailProviderByDomain(DomainOf(s.SenderEmail));
     if (known(sender))
-        Add(advice, severity(*sender), "sender",
+        AddAdvice(
+            advice, severity(*sender), "sender",
             "The camera sends mail as plain SMTP on port 25, without TLS, and " + std::string(sender->name) + " "
                 + RefusalPhrase(*sender, "it")
                 + "; an app password does not help. Send from an account whose server accepts plain SMTP, such as "
@@ -114,11 +118,11 @@ void SendingAccount(const EmailSettings &s, std::vector<Advice> &advice)
             sender->fact.source);
     const std::optional<NamedFact> server = FindMailProviderByServer(s.SmtpServer);
     if (known(server))
-        Add(advice, severity(*server), "smtp-server",
-            s.SmtpServer + " is " + std::string(server->name) + "'s server, which "
-                + RefusalPhrase(*server, "plain SMTP on port 25 without TLS")
-                + ", the only way the camera sends. Give the server of an account that accepts plain SMTP.",
-            server->fact.source);
+        AddAdvice(advice, severity(*server), "smtp-server",
+                  s.SmtpServer + " is " + std::string(server->name) + "'s server, which "
+                      + RefusalPhrase(*server, "plain SMTP on port 25 without TLS")
+                      + ", the only way the camera sends. Give the server of an account that accepts plain SMTP.",
+                  server->fact.source);
 }
 
 std::string_view DomainOf(std::string_view address)

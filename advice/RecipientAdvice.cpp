@@ -48,8 +48,8 @@ bool IsAddress(std::string_view address)
         return false;
     const std::string_view local = address.substr(0, at);
     const bool plainLocal = std::none_of(local.begin(), local.end(), [](char c) {
-        return std::isspace(static_cast<unsigned char>(c)) || std::string_view("<>()[],;:\"\\").find(c)
-            != std::string_view::npos;
+        return std::isspace(static_cast<unsigned char>(c))
+            || std::string_view("<>()[],;:\"\\").find(c) != std::string_view::npos;
     });
     return plainLocal && IsDomain(address.substr(at + 1));
 }
@@ -63,18 +63,18 @@ void MobileNumbers(std::span<const std::string> numbers, std::vector<Advice> &ad
         if (number.empty())
             continue;
         const std::string_view digits = number.starts_with('+') ? number.substr(1) : number;
-        const std::string how = "write it in international form, + and the country code without the leading 0, "
-                                "as in "
+        const std::string how = "write it in international form, + and the country code without the leading 0, as in "
             + std::string(kNumberExample) + ".";
+        const std::string field = FieldName("mobile", i);
         if (!std::all_of(digits.begin(), digits.end(), IsDigit) || digits.empty())
-            advice.push_back({AdviceSeverity::Warning, FieldName("mobile", i), {},
-                              Quote(number) + " holds spaces or other signs besides the digits: " + how, {}});
+            AddAdvice(advice, AdviceSeverity::Warning, field,
+                      Quote(number) + " holds spaces or other signs besides the digits: " + how);
         else if (!number.starts_with('+'))
-            advice.push_back({AdviceSeverity::Notice, FieldName("mobile", i), {},
-                              Quote(number) + " has no country code, and a message may not reach it: " + how, {}});
+            AddAdvice(advice, AdviceSeverity::Notice, field,
+                      Quote(number) + " has no country code, and a message may not reach it: " + how);
         else if (digits.size() < kFewestDigits || digits.size() > kMostDigits || digits.front() == '0')
-            advice.push_back({AdviceSeverity::Warning, FieldName("mobile", i), {},
-                              Quote(number) + " is not a mobile number in international form: " + how, {}});
+            AddAdvice(advice, AdviceSeverity::Warning, field,
+                      Quote(number) + " is not a mobile number in international form: " + how);
     }
 }
 
@@ -82,10 +82,8 @@ void RecipientAddresses(std::span<const std::string> addresses, std::vector<Advi
 {
     for (size_t i = 0; i < addresses.size(); ++i) {
         if (!addresses[i].empty() && !IsAddress(addresses[i]))
-            advice.push_back({AdviceSeverity::Warning, FieldName("email", i), {},
-                              Quote(addresses[i])
-                                  + " is not an e-mail address (name@example.com): nothing can be sent to it.",
-                              {}});
+            AddAdvice(advice, AdviceSeverity::Warning, FieldName("email", i),
+                      Quote(addresses[i]) + " is not an e-mail address (name@example.com): nothing can be sent to it.");
     }
 }
 
@@ -98,13 +96,12 @@ void TextGateways(std::span<const std::string> addresses, std::vector<Advice> &a
             continue;
         const bool closing = gateway->fact.state == ServiceState::Closing;
         const std::string what = std::string(domain) + " is " + std::string(gateway->name)
-            + "'s e-mail-to-text gateway, which " + (closing ? "closes " : "closed ")
-            + DatePhrase(gateway->fact.date);
-        advice.push_back({closing ? AdviceSeverity::Notice : AdviceSeverity::Warning, FieldName("email", i), {},
-                          what + (closing ? ": messages sent to it will be lost from then" : ": messages sent to it are lost")
-                              + ". Send to the phone's number as a mobile recipient of the MMS settings, or to an "
-                                "ordinary e-mail address.",
-                          std::string(gateway->fact.source)});
+            + "'s e-mail-to-text gateway, which " + (closing ? "closes " : "closed ") + DatePhrase(gateway->fact.date);
+        AddAdvice(advice, closing ? AdviceSeverity::Notice : AdviceSeverity::Warning, FieldName("email", i),
+                  what + (closing ? ": messages sent to it will be lost from then" : ": messages sent to it are lost")
+                      + ". Send to the phone's number as a mobile recipient of the MMS settings, or to an ordinary "
+                        "e-mail address.",
+                  gateway->fact.source);
     }
 }
 

@@ -11,8 +11,9 @@ constexpr std::string_view kQuiet = "quiet";
 
 void AddQuietOption(CommandLine &line)
 {
-    line.AddFlag(kQuiet, "Show only warnings (what will not work), not notices (what may not, or will stop on a "
-                         "known date).");
+    line.AddFlag(kQuiet,
+                 "Show only warnings (what will not work), not notices (what may not, or will stop on a "
+                 "known date).");
 }
 
 bool Shown(const CommandLine &line, const mms::Advice &item)

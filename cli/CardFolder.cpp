@@ -35,8 +35,7 @@ std::vector<mms::CardFile> ReadCardFolder(const std::string &folder)
     std::vector<mms::CardFile> card;
     for (const auto &[name, path] : SettingsFilesIn(folder, error)) {
         std::string reason;
-        const std::optional<InspectedFile> file =
-            mms::IsSettingsFileName(name) ? Inspect(path, reason) : std::nullopt;
+        const std::optional<InspectedFile> file = mms::IsSettingsFileName(name) ? Inspect(path, reason) : std::nullopt;
         card.push_back(file ? CardFileOf(name, *file) : mms::CardFile{name, {}});
     }
     return card;

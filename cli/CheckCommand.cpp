@@ -90,15 +90,17 @@ int RunCheckCommand(const std::vector<std::string> &arguments)
                      "the files given, checks them as inspect does, and says what will not work once the card is in "
                      "the camera. Exit status 0 when every settings file is valid, 1 when one is not, 2 when one "
                      "cannot be read; advice does not change it.");
-    line.AddFlag(kJson, "Print one JSON object per folder or file: its files as inspect --json gives them, and "
-                        "its advice.");
+    line.AddFlag(kJson,
+                 "Print one JSON object per folder or file: its files as inspect --json gives them, and "
+                 "its advice.");
     AddQuietOption(line);
-    line.AddArguments("DIR|FILE", "Folders (a card's top folder) or settings files; the default is the current "
-                                  "folder.");
+    line.AddArguments("DIR|FILE",
+                      "Folders (a card's top folder) or settings files; the default is the current "
+                      "folder.");
     if (!line.Parse(arguments))
         return kExitOk;
-    const std::vector<std::string> targets = line.Arguments().empty() ? std::vector<std::string>{"."}
-                                                                       : line.Arguments();
+    const std::vector<std::string> targets =
+        line.Arguments().empty() ? std::vector<std::string>{"."} : line.Arguments();
     int status = kExitOk;
     for (const std::string &target : targets) {
         std::error_code error;

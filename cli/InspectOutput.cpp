@@ -97,5 +97,3 @@ int ReportStatus(const mms::SettingsFileReport &report)
 }
 
 } // namespace cli
-
-
