@@ -1,3 +1,4 @@
+#include "cli/AdviceOutput.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/OptionValues.h"
@@ -49,6 +50,7 @@ void AddCameraOptions(CommandLine &line)
         line.AddValue(mms::TimerPeriodName(period), "PERIOD", "Timer period " + std::string(kPeriodForm) + ".");
     AddFromOption(line, "camera");
     AddOutOption(line);
+    AddQuietOption(line);
 }
 
 // The number of the ASCII digits text[at, at + width).
@@ -211,8 +213,9 @@ int RunCameraCommand(const std::vector<std::string> &arguments)
     RefuseFileNames(line, "camera");
     const std::optional<mms::Bytes> file = FromFile(line, "camera");
     const CameraSettings start = file ? mms::DecodeCameraSetupFile(*file).record : CameraSettings();
-    return EmitSettingsFile(line, mms::kCameraSetupFileName,
-                            mms::ComposeCameraSetupFile(CameraSettingsFrom(line, start, file.has_value())));
+    const CameraSettings s = CameraSettingsFrom(line, start, file.has_value());
+    return EmitSettingsFile(line, mms::kCameraSetupFileName, mms::ComposeCameraSetupFile(s),
+                            mms::AdviseCamera(s, mms::IsDaylightSavingLocal));
 }
 
 } // namespace cli

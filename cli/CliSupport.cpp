@@ -105,6 +105,11 @@ void PrintOut(std::string_view text)
     Write(stdout, text);
 }
 
+void PrintDiagnostics(std::string_view text)
+{
+    Write(stderr, text);
+}
+
 void WriteStdout(mms::ByteView bytes)
 {
 #ifdef _WIN32

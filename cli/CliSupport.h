@@ -43,6 +43,8 @@ std::string OptionName(std::string_view name);
 // "mms-setup-cli: MESSAGE" on standard error, printable and on one line.
 void PrintError(std::string_view message);
 void PrintOut(std::string_view text);
+// `text` on standard error as it stands: lines made printable by the caller.
+void PrintDiagnostics(std::string_view text);
 // The bytes as they are: a settings file written to standard output.
 void WriteStdout(mms::ByteView bytes);
 

@@ -12,6 +12,7 @@ int RunMmsCommand(const std::vector<std::string> &arguments);
 int RunEmailCommand(const std::vector<std::string> &arguments);
 int RunCatalogueCommand(const std::vector<std::string> &arguments);
 int RunInspectCommand(const std::vector<std::string> &arguments);
+int RunCheckCommand(const std::vector<std::string> &arguments);
 int RunStringsCommand(const std::vector<std::string> &arguments);
 
 } // namespace cli

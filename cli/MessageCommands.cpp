@@ -2,6 +2,7 @@
 // operator choice and the checks on texts.
 #include "catalogue/EmailCatalogue.h"
 #include "catalogue/MmsCatalogue.h"
+#include "cli/AdviceOutput.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/OptionValues.h"
@@ -49,6 +50,14 @@ mms::MmsSettings Decoded(const mms::MmsSettings &, mms::ByteView file)
 mms::EmailSettings Decoded(const mms::EmailSettings &, mms::ByteView file)
 {
     return mms::DecodeEmailSetupFile(file).record;
+}
+std::vector<mms::Advice> Advised(const mms::MmsSettings &s)
+{
+    return mms::AdviseMms(s);
+}
+std::vector<mms::Advice> Advised(const mms::EmailSettings &s)
+{
+    return mms::AdviseEmail(s);
 }
 // The MMS catalogue knows no outgoing mail servers.
 void FillFromPreset(mms::MmsSettings &) {}
@@ -175,6 +184,7 @@ int RunMessageCommand(const std::vector<std::string> &arguments, const MessageCo
     AddTextOptions(line, lines);
     AddFromOption(line, command.name);
     AddOutOption(line);
+    AddQuietOption(line);
     if (!line.Parse(arguments))
         return kExitOk;
     RefuseFileNames(line, command.name);
@@ -200,7 +210,7 @@ int RunMessageCommand(const std::vector<std::string> &arguments, const MessageCo
     const std::optional<mms::Bytes> composed = Composed(s, &error);
     if (!composed)
         throw UsageError(error);
-    return EmitSettingsFile(line, command.fileName, *composed);
+    return EmitSettingsFile(line, command.fileName, *composed, Advised(s));
 }
 
 constexpr std::string_view kValuesAndDefaults =

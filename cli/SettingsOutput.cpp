@@ -1,5 +1,7 @@
 #include "cli/SettingsOutput.h"
 
+#include "cli/AdviceOutput.h"
+#include "cli/CardFolder.h"
 #include "cli/CliSupport.h"
 #include "settings/FileAccess.h"
 #include "settings/SettingsFileReport.h"
@@ -30,6 +32,17 @@ std::string FolderOf(const std::string &path)
     if (end == std::string::npos)
         return ".";
     return end == 0 ? path.substr(0, 1) : path.substr(0, end);
+}
+
+// The record's advice, then what the card in `folder` says as a whole now that the
+// file is on it: stray copies, files that contradict each other.
+std::vector<mms::Advice> WithCardAdvice(std::vector<mms::Advice> advice, const std::string &folder)
+{
+    for (mms::Advice &item : mms::AdviseCardAsWhole(ReadCardFolder(folder))) {
+        item.file = PathIn(folder, item.file);
+        advice.push_back(std::move(item));
+    }
+    return advice;
 }
 
 } // namespace
@@ -77,7 +90,8 @@ void RefuseFileNames(const CommandLine &line, std::string_view command)
         throw UsageError(std::string(command) + " takes no file names; use --out DIR");
 }
 
-int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content)
+int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content,
+                     const std::vector<mms::Advice> &advice)
 {
     const std::optional<std::string> from = line.Value(kFrom);
     const std::string out = line.Value(kOut).value_or(from ? FolderOf(*from) : ".");
@@ -86,6 +100,7 @@ int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::By
                          + " for standard output");
     if (out == kStandardOutput) {
         WriteStdout(content);
+        PrintAdvice(line, advice);
         return kExitOk;
     }
     const std::string path = PathIn(out, fileName);
@@ -95,6 +110,7 @@ int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::By
         return kExitFailed;
     }
     PrintOut("wrote " + Printable(path) + '\n');
+    PrintAdvice(line, WithCardAdvice(advice, out));
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advice/Advice.h"
 #include "cli/CommandLine.h"
 #include "settings/Bytes.h"
 
@@ -23,7 +24,9 @@ void RefuseFileNames(const CommandLine &line, std::string_view command);
 
 // Writes the composed file as `fileName` into the folder of --out (by default the
 // folder of --from's file, else the current one), or to standard output for "-", and
-// says what became of it; returns the exit status.
-int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content);
+// says what became of it; once written, `advice` goes to standard error (see
+// AddQuietOption). Returns the exit status, which advice does not change.
+int EmitSettingsFile(const CommandLine &line, std::string_view fileName, mms::ByteView content,
+                     const std::vector<mms::Advice> &advice);
 
 } // namespace cli

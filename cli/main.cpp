@@ -27,6 +27,7 @@ constexpr Command kCommands[] = {
     {"email", "write SMTPSETUP.dat", cli::RunEmailCommand},
     {"catalogue", "list the operators and their settings", cli::RunCatalogueCommand},
     {"inspect", "decode and check settings files", cli::RunInspectCommand},
+    {"check", "say what will not work on a card, before it goes into the camera", cli::RunCheckCommand},
     {"strings", "print the user-interface texts of one language", cli::RunStringsCommand},
 };
 

@@ -20,6 +20,7 @@ endif()
 add_subdirectory(version)
 add_subdirectory(catalogue)
 add_subdirectory(settings)
+add_subdirectory(advice)
 add_subdirectory(cli)
 
 if(BUILD_TESTING)

@@ -59,7 +59,7 @@ _mms_setup_cli()
         return
     fi
     case $command in
-    inspect)
+    inspect | check)
         compopt -o filenames
         COMPREPLY=($(compgen -f -- "$current"))
         ;;

@@ -135,6 +135,25 @@ std::tm LocalClockNow()
     return clock;
 }
 
+std::tm CameraClockOf(const CameraSettings &s)
+{
+    std::tm clock{};
+    clock.tm_year = s.Year - 1900;
+    clock.tm_mon = s.Month - 1;
+    clock.tm_mday = s.Day;
+    clock.tm_hour = s.Hour;
+    clock.tm_min = s.Minute;
+    clock.tm_sec = s.Second;
+    return clock;
+}
+
+bool IsDaylightSavingLocal(const std::tm &local)
+{
+    std::tm resolved = local;
+    resolved.tm_isdst = -1; // let the zone's rules decide
+    return std::mktime(&resolved) != std::time_t(-1) && resolved.tm_isdst > 0;
+}
+
 Bytes ComposeCameraSetupFile(const CameraSettings &settings)
 {
     // Blocks 1 to 6 are summed alike, so the values go in as one block.

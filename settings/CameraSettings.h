@@ -61,6 +61,11 @@ inline constexpr const char *kCameraSetupFileName = "CAMERASETUP.dat";
 void SetCameraClock(CameraSettings &settings, const std::tm &clock);
 // The computer's local time now.
 std::tm LocalClockNow();
+// The record's clock as a calendar time (fields std::mktime reads; no day of the week).
+std::tm CameraClockOf(const CameraSettings &settings);
+// Whether daylight saving time is in force at `local`, a local time of the computer's
+// time zone (TZ where it is set).
+bool IsDaylightSavingLocal(const std::tm &local);
 
 // The 59 bytes of CAMERASETUP.dat for a record.
 Bytes ComposeCameraSetupFile(const CameraSettings &settings);

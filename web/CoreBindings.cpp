@@ -1,6 +1,7 @@
 // The page's window on the settings core: records travel as JavaScript objects with
 // the core's member names, file contents as Uint8Array.
 
+#include "advice/Advice.h"
 #include "catalogue/EmailCatalogue.h"
 #include "catalogue/MmsCatalogue.h"
 #include "catalogue/StringCatalogue.h"
@@ -149,6 +150,30 @@ val ComposeEmail(const mms::EmailSettings &settings)
     return Composed(bytes, error);
 }
 
+// [{ severity: "warning"|"notice", field, sentence, source }], the field named as
+// the command line names it.
+val AdviceArray(const std::vector<mms::Advice> &advice)
+{
+    val array = val::array();
+    for (const mms::Advice &item : advice) {
+        val object = val::object();
+        object.set("severity", std::string(mms::SeverityName(item.severity)));
+        object.set("field", item.field);
+        object.set("sentence", item.sentence);
+        object.set("source", item.source);
+        array.call<void>("push", object);
+    }
+    return array;
+}
+
+// The browser's time zone decides summer time.
+val AdviseCamera(const mms::CameraSettings &settings)
+{
+    return AdviceArray(mms::AdviseCamera(settings, mms::IsDaylightSavingLocal));
+}
+val AdviseMms(const mms::MmsSettings &settings) { return AdviceArray(mms::AdviseMms(settings)); }
+val AdviseEmail(const mms::EmailSettings &settings) { return AdviceArray(mms::AdviseEmail(settings)); }
+
 val DecodeCamera(const val &file) { return DecodedObject(mms::DecodeCameraSetupFile(BytesOf(file))); }
 val DecodeMms(const val &file) { return DecodedObject(mms::DecodeMmsSetupFile(BytesOf(file))); }
 val DecodeEmail(const val &file) { return DecodedObject(mms::DecodeEmailSetupFile(BytesOf(file))); }
@@ -286,4 +311,7 @@ EMSCRIPTEN_BINDINGS(mms_core)
     function("decodeCamera", &DecodeCamera);
     function("decodeMms", &DecodeMms);
     function("decodeEmail", &DecodeEmail);
+    function("adviseCamera", &AdviseCamera);
+    function("adviseMms", &AdviseMms);
+    function("adviseEmail", &AdviseEmail);
 }

@@ -188,6 +188,61 @@
     setTimeout(() => URL.revokeObjectURL(url), 10000);
   }
 
+  // ---- advice: what will not work once the card is in the camera ----
+
+  // The core names the settings its advice concerns as the command line does; these
+  // are the page's controls for them.
+  const kAdviceControls = {
+    operator: 'ComboBox_Operator', url: 'Edit_URL', apn: 'Edit_APN', sender: 'Edit_SenderEmail',
+    'smtp-server': 'Edit_SmtpServer', clock: 'Edit_SetClock', 'number-per-day': 'Edit_MMSNumberPerDay',
+    ...Object.fromEntries([1, 2, 3, 4].flatMap((n) => [[`mobile${n}`, `Edit_Mobile${n}`], [`email${n}`, `Edit_Email${n}`]])),
+  };
+
+  function adviceText(item) {
+    const severity = item.severity === 'warning' ? 'Warning' : 'Notice';
+    return `${severity}: ${item.sentence}${item.source ? ` (source: ${item.source})` : ''}`;
+  }
+
+  // The note beside a control, made when it is first needed.
+  function adviceNote(form, name) {
+    const id = controlId(form, `advice-${name}`);
+    let note = document.getElementById(id);
+    if (!note) {
+      const target = control(form, name);
+      note = element('p', { id, class: 'advice', hidden: true });
+      (target.closest('.field') || target.closest('fieldset')).append(note);
+    }
+    return note;
+  }
+
+  // Adds `id` to the control's description or takes it away, keeping the others.
+  function describedBy(target, id, described) {
+    const ids = (target.getAttribute('aria-describedby') || '').split(' ').filter((token) => token && token !== id);
+    if (described) ids.push(id);
+    if (ids.length) target.setAttribute('aria-describedby', ids.join(' '));
+    else target.removeAttribute('aria-describedby');
+  }
+
+  function showAdvice(form, advice) {
+    for (const name of new Set(Object.values(kAdviceControls))) {
+      const target = control(form, name);
+      if (!target) continue;
+      const items = advice.filter((item) => kAdviceControls[item.field] === name);
+      if (!items.length && !document.getElementById(controlId(form, `advice-${name}`))) continue;
+      const note = adviceNote(form, name);
+      note.replaceChildren(...items.flatMap((item, i) => (i ? [element('br'), adviceText(item)] : [adviceText(item)])));
+      note.hidden = !items.length;
+      note.classList.toggle('warning', items.some((item) => item.severity === 'warning'));
+      describedBy(target, note.id, items.length > 0);
+    }
+  }
+
+  // The form as Generate would write it, asked of the core, beside its fields.
+  function refreshAdvice(form) {
+    const kind = kinds[form.id];
+    showAdvice(form, kind.advise(kind.read(form, false)));
+  }
+
   // The first text field holding a character the camera cannot store, with the reason.
   function unwritableField(form) {
     for (const input of form.querySelectorAll('input[type="text"]')) {
@@ -209,20 +264,23 @@
       report(form, false, [catalogueText(kind.failed), `Nothing was written: ${refused.reason}.`]);
       return;
     }
-    const composed = kind.compose(kind.read(form));
+    const record = kind.read(form);
+    const composed = kind.compose(record);
     if (composed.error) {
       report(form, false, [catalogueText(kind.failed), `Nothing was written: ${composed.error}.`]);
       return;
     }
     const generated = catalogueText(kind.generated);
+    // Advice never stops the file: it is written as asked, and the advice follows the result.
+    const advice = kind.advise(record).map(adviceText);
     if (!cardFolder) {
       download(kind.fileName, composed.bytes);
-      report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was downloaded: copy it to the root of the card.`]);
+      report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was downloaded: copy it to the root of the card.`, ...advice]);
       return;
     }
     try {
       await writeToFolder(kind.fileName, composed.bytes);
-      report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was written to the card folder “${cardFolder.name}”.`]);
+      report(form, true, [generated, `${kind.fileName} (${composed.bytes.length} bytes) was written to the card folder “${cardFolder.name}”.`, ...advice]);
     } catch (error) {
       report(form, false, [catalogueText(kind.failed),
         `${kind.fileName} could not be written to “${cardFolder.name}”: ${error.message}`]);
@@ -304,6 +362,7 @@
     const dates = [[c.Year, c.Month, c.Day], [c.Day, c.Month, c.Year], [c.Month, c.Day, c.Year]];
     const order = dates[position(form, 'ComboBox_SetClock_DateFormat')] || dates[2];
     control(form, 'Edit_SetClock').value = `    ${order.join('/')}  ${c.Hour}:${c.Minute}:${c.Second}`;
+    refreshAdvice(form);
   }
 
   function applySwitch(form, switchName, names, reset = true) {
@@ -512,6 +571,7 @@
       output.hidden = !params;
       output.textContent = params ? `Auto: ${params[member] || '(empty)'}` : '';
     }
+    refreshAdvice(form);
   }
 
   function applyDailyReport(form) {
@@ -544,10 +604,12 @@
     control(form, 'ComboBox_DailyReport_Hour').disabled = header.DailyReportOnOff === kOff;
   }
 
-  function readHeader(form) {
+  // `settle`: an empty daily limit is shown as the 0 it means; advice reads the form
+  // as it is, while the user types.
+  function readHeader(form, settle) {
     const number = control(form, 'Edit_MMSNumberPerDay');
-    if (!number.value) number.value = '0';
-    return { Status: position(form, 'ComboBox_MMSStatus'), NumberPerDay: number.value,
+    if (!number.value && settle) number.value = '0';
+    return { Status: position(form, 'ComboBox_MMSStatus'), NumberPerDay: number.value || '0',
       DailyReportOnOff: position(form, 'ComboBox_DailyReport_OnOff'),
       DailyReportHour: position(form, 'ComboBox_DailyReport_Hour') };
   }
@@ -558,10 +620,11 @@
     applyMode(form, kind);
     fillHeader(form, record.Header);
     for (const [name, read] of kind.texts) control(form, name).value = read(record);
+    refreshAdvice(form);
   }
 
-  function readSending(form, kind) {
-    const record = { ...kind.defaults(), Mode: modeOf(form), Header: readHeader(form),
+  function readSending(form, kind, settle = true) {
+    const record = { ...kind.defaults(), Mode: modeOf(form), Header: readHeader(form, settle),
       Country: text(form, 'ComboBox_Country'), Operator: text(form, 'ComboBox_Operator') };
     for (const [name, , write] of kind.texts) write(record, text(form, name));
     return record;
@@ -647,13 +710,13 @@
 
   const kinds = {
     camera: { fileName: core.cameraFileName, failed: 98, generated: 99, compose: core.composeCamera,
-      decode: core.decodeCamera, read: readCamera, fill: openCameraRecord },
+      decode: core.decodeCamera, read: readCamera, fill: openCameraRecord, advise: core.adviseCamera },
     mms: { fileName: core.mmsFileName, failed: 100, generated: 101, compose: core.composeMms,
-      decode: core.decodeMms, read: (form) => readSending(form, mmsKind),
-      fill: (form, record) => openSendingRecord(form, mmsKind, record) },
+      decode: core.decodeMms, read: (form, settle) => readSending(form, mmsKind, settle),
+      fill: (form, record) => openSendingRecord(form, mmsKind, record), advise: core.adviseMms },
     email: { fileName: core.emailFileName, failed: 96, generated: 97, compose: core.composeEmail,
-      decode: core.decodeEmail, read: (form) => readSending(form, emailKind),
-      fill: (form, record) => openSendingRecord(form, emailKind, record) },
+      decode: core.decodeEmail, read: (form, settle) => readSending(form, emailKind, settle),
+      fill: (form, record) => openSendingRecord(form, emailKind, record), advise: core.adviseEmail },
   };
 
   // ---- the page: language, model, which form is shown ----
@@ -693,7 +756,11 @@
   buildCamera(document.getElementById('camera'));
   buildMms(document.getElementById('mms'));
   buildEmail(document.getElementById('email'));
-  for (const form of document.forms) form.addEventListener('submit', (event) => event.preventDefault());
+  for (const form of document.forms) {
+    form.addEventListener('submit', (event) => event.preventDefault());
+    // After the controls' own listeners, which may change other controls.
+    for (const type of ['input', 'change']) form.addEventListener(type, () => refreshAdvice(form));
+  }
   applyTexts();
   showSection('camera');
   applyModelRule();
