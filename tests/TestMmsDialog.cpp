@@ -5,12 +5,14 @@
 #include "ui/CoreText.h"
 
 #include "tests/support/TestSupport.h"
+#include "ui/TForm_SaveParamsResult.h"
 #include "ui/TMMSMainForm.h"
 #include "ui/TMMSSetupForm.h"
 
 #include "catalogue/MmsCatalogue.h"
 #include "settings/MmsSettings.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,8 @@ private slots:
     void generateInAutoModeWritesTheRecord();
     void generateWithAnEmptyNumberWritesZero();
     void generateInManualModeWithEverythingEmpty();
+    void resultListsTheAdvice_data();
+    void resultListsTheAdvice();
 };
 
 void TestMmsDialog::init()
@@ -158,6 +162,48 @@ void TestMmsDialog::generateInManualModeWithEverythingEmpty()
     // The running checksum of this file, big-endian at offsets 954 to 957.
     QCOMPARE(written.mid(954, 4).toHex(), QByteArray("0002e970"));
     QCOMPARE(LatestResult(), GenerationResult::MmsGenerated);
+}
+
+void TestMmsDialog::resultListsTheAdvice_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("operatorName");
+    QTest::addColumn<QString>("advice"); // how the advice begins; empty: none
+    QTest::newRow("2G switched off") << "Australia" << "Telstra"
+                                     << "Warning: Telstra (Australia) switched its 2G network off";
+    QTest::newRow("nothing to say") << "China" << "China Mobile" << QString();
+}
+
+// Below the result line, and in what a screen reader says with it; without advice the
+// dialog keeps its own size.
+void TestMmsDialog::resultListsTheAdvice()
+{
+    QFETCH(QString, country);
+    QFETCH(QString, operatorName);
+    QFETCH(QString, advice);
+    QTemporaryDir folder;
+    SaveInto(folder);
+    CHECK(PickText(List("ComboBox_Country"), country));
+    CHECK(PickText(List("ComboBox_Operator"), operatorName));
+    QTest::keyClicks(Field(QStringLiteral("Edit_Mobile1")), QStringLiteral("+61412345678"));
+    Click(Dialog(), "Button_Generate");
+    CHECK(Generated(Dialog(), GenerationResult::MmsGenerated,
+                    QStringLiteral("MMS configuration file has been generated.")));
+
+    QWidget *result = Windows().Form_SaveParamsResult;
+    auto *label = Find<QLabel>(result, "Label_Advice");
+    const QString description = QAccessible::queryAccessibleInterface(result)->text(QAccessible::Description);
+    if (advice.isEmpty()) {
+        QVERIFY(label->isHidden());
+        QCOMPARE(result->size(), QSize(442, 150));
+        QCOMPARE(description, ResultText());
+        return;
+    }
+    QVERIFY(label->isVisible());
+    QVERIFY2(label->text().startsWith(advice), qPrintable(label->text()));
+    QVERIFY(label->geometry().bottom() < Find<QWidget>(result, "Button_Exit")->geometry().top());
+    QVERIFY(result->height() > 150);
+    QCOMPARE(description, ResultText() + QLatin1Char('\n') + label->text());
 }
 
 QTEST_MAIN(TestMmsDialog)

@@ -1,5 +1,6 @@
 #include "ui/SettingsDialog.h"
 
+#include "advice/Advice.h"
 #include "ui/CoreText.h"
 #include "ui/FormLook.h"
 #include "ui/SettingsFileWrite.h"
@@ -41,26 +42,40 @@ void SettingsDialog::Button_SelectClick()
     emit saveLocationRequested(m_outcomes.Target);
 }
 
-void SettingsDialog::WriteFile(const QString &path, const mms::Bytes &bytes)
+namespace {
+
+// "Warning: ..." or "Notice: ...", one line per item.
+QStringList AdviceLines(const std::vector<mms::Advice> &advice)
+{
+    QStringList lines;
+    for (const mms::Advice &item : advice) {
+        const QString severity = FromCore(mms::SeverityName(item.severity));
+        lines << severity.left(1).toUpper() + severity.mid(1) + QStringLiteral(": ") + FromCore(item.sentence);
+    }
+    return lines;
+}
+
+} // namespace
+
+void SettingsDialog::WriteFile(const QString &path, const mms::Bytes &bytes, const std::vector<mms::Advice> &advice)
 {
     QPushButton *generate = GenerateButton();
     generate->setEnabled(false);
-    WriteSettingsFile(this, path, bytes, [this, generate](bool written, const QString &failureReason) {
-        generate->setEnabled(true);
-        FinishGeneration(written, failureReason);
-    });
+    WriteSettingsFile(this, path, bytes,
+                      [this, generate, lines = AdviceLines(advice)](bool written, const QString &failureReason) {
+                          generate->setEnabled(true);
+                          if (written)
+                              emit generated(m_outcomes.Generated, QString(), lines);
+                          else
+                              emit generated(m_outcomes.Failed, failureReason, {});
+                      });
 }
 
 void SettingsDialog::WriteFile(const QString &path, const std::optional<mms::Bytes> &bytes,
-                               const std::string &composeError)
+                               const std::string &composeError, const std::vector<mms::Advice> &advice)
 {
     if (bytes)
-        WriteFile(path, *bytes);
+        WriteFile(path, *bytes, advice);
     else
-        FinishGeneration(false, FromCore(composeError));
-}
-
-void SettingsDialog::FinishGeneration(bool written, const QString &failureReason)
-{
-    emit generated(written ? m_outcomes.Generated : m_outcomes.Failed, failureReason);
+        emit generated(m_outcomes.Failed, FromCore(composeError), {});
 }

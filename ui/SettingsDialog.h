@@ -4,9 +4,15 @@
 #include "ui/SharedValues.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <optional>
 #include <string>
+#include <vector>
+
+namespace mms {
+struct Advice;
+}
 
 class QLineEdit;
 class QPushButton;
@@ -25,8 +31,9 @@ public:
 
 signals:
     void closed();
-    // After every Generate; `reason` is the system's, when the file was not written.
-    void generated(GenerationResult result, const QString &reason);
+    // After every Generate; `reason` is the system's, when the file was not written;
+    // `advice`, one line per item, what will not work with the file just written.
+    void generated(GenerationResult result, const QString &reason, const QStringList &advice);
     void saveLocationRequested(SaveLocationTarget target);
 
 protected:
@@ -44,13 +51,13 @@ protected:
     void Button_SelectClick();
 
     // Generate's write, the one place a settings dialog touches the disk: replaces the
-    // file at `path` by `bytes` off the interface thread, then reports the outcome.
-    void WriteFile(const QString &path, const mms::Bytes &bytes);
+    // file at `path` by `bytes` off the interface thread, then reports the outcome and,
+    // once written, the advice for the settings it holds.
+    void WriteFile(const QString &path, const mms::Bytes &bytes, const std::vector<mms::Advice> &advice);
     // The same for a file that can fail to compose (an operator the catalogue does not
     // know): then the composer's reason is reported and the disk is not touched.
-    void WriteFile(const QString &path, const std::optional<mms::Bytes> &bytes, const std::string &composeError);
-    // Generate's end: reports whether the file was written and, if not, why.
-    void FinishGeneration(bool written, const QString &failureReason);
+    void WriteFile(const QString &path, const std::optional<mms::Bytes> &bytes, const std::string &composeError,
+                   const std::vector<mms::Advice> &advice);
 
     void showEvent(QShowEvent *event) override;
     // Every way of closing ends here: Exit and the close box through reject(), Escape too.

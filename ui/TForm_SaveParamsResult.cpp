@@ -19,6 +19,11 @@ constexpr int kReasonFontPixels = 11;
 constexpr QRect kLabelSaveParamsResult(22, 43, 398, 16);
 constexpr QRect kLabelFailureReason(22, 62, 398, 28); // two lines for a long reason
 constexpr QRect kButtonExit(173, 96, 97, 25);
+// Advice, when there is any, stands where ok stood; ok and the window's foot move down
+// by its height and this gap.
+constexpr int kAdviceLeft = 22;
+constexpr int kAdviceWidth = 406;
+constexpr int kAdviceGap = 10;
 
 // The catalogue's message for a generation result; none for any other value.
 std::optional<Str> Message(GenerationResult generationResult)
@@ -61,6 +66,9 @@ void TForm_SaveParamsResult::CreateControls()
         MakeLabel(this, "Label_FailureReason", kLabelFailureReason, Qt::AlignHCenter | Qt::AlignTop);
     Label_FailureReason->setFont(FormFont(kReasonFontPixels));
     Label_FailureReason->setWordWrap(true);
+    Label_Advice = MakeLabel(this, "Label_Advice", {}, Qt::AlignLeft | Qt::AlignTop);
+    Label_Advice->setFont(FormFont(kReasonFontPixels));
+    Label_Advice->setWordWrap(true);
     Button_Exit = MakeButton(this, "Button_Exit", kButtonExit);
     // The window has no title; screen readers still need to say what it is for.
     setAccessibleName(QStringLiteral("Generate result"));
@@ -90,16 +98,32 @@ void TForm_SaveParamsResult::FormShow()
     const std::optional<Str> message = Message(m_result);
     Label_SaveParamsResult->setText(message ? CatalogueText(g_languageIndex, *message) : QString());
     Label_FailureReason->setText(m_failureReason);
-    setAccessibleDescription(m_failureReason.isEmpty()
-                                 ? Label_SaveParamsResult->text()
-                                 : Label_SaveParamsResult->text() + QLatin1Char('\n') + m_failureReason);
+    ShowAdvice();
+    QStringList description = {Label_SaveParamsResult->text()};
+    if (!m_failureReason.isEmpty())
+        description << m_failureReason;
+    setAccessibleDescription((description + m_advice).join(QLatin1Char('\n')));
     Button_Exit->setText(CatalogueText(g_languageIndex, Str::Ok));
 }
 
-void TForm_SaveParamsResult::Report(GenerationResult result, const QString &failureReason)
+// Below the result line, one paragraph per item; without advice the dialog keeps its
+// own size.
+void TForm_SaveParamsResult::ShowAdvice()
+{
+    Label_Advice->setText(m_advice.join(QStringLiteral("\n\n")));
+    Label_Advice->setVisible(!m_advice.isEmpty());
+    const int height = m_advice.isEmpty() ? 0 : Label_Advice->heightForWidth(kAdviceWidth);
+    Label_Advice->setGeometry(kAdviceLeft, kButtonExit.top(), kAdviceWidth, height);
+    const int shift = m_advice.isEmpty() ? 0 : height + kAdviceGap;
+    Button_Exit->setGeometry(kButtonExit.translated(0, shift));
+    resize(kWindowSize - kFrameAllowance + QSize(0, shift));
+}
+
+void TForm_SaveParamsResult::Report(GenerationResult result, const QString &failureReason, const QStringList &advice)
 {
     m_result = result;
     m_failureReason = failureReason;
+    m_advice = advice;
     BringUp(this);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QDialog>
+#include <QStringList>
 
 class QLabel;
 class QPushButton;
@@ -17,10 +18,10 @@ public:
 
     // The window whose area the dialog opens centred over.
     void CentreOverWindow(const QWidget *area) { m_area = area; }
-    // After a Generate: stores the result and the system's reason for a failure, then
-    // shows the dialog without waiting. A dialog already open only comes to the front,
-    // with the message chosen when it became visible.
-    void Report(GenerationResult result, const QString &failureReason);
+    // After a Generate: stores the result, the system's reason for a failure and the
+    // advice for a file written, then shows the dialog without waiting. A dialog already
+    // open only comes to the front, with the message chosen when it became visible.
+    void Report(GenerationResult result, const QString &failureReason, const QStringList &advice = {});
     GenerationResult Result() const { return m_result; }
 
 protected:
@@ -28,6 +29,7 @@ protected:
 
 private:
     void CreateControls();
+    void ShowAdvice();
 
     // Event handlers
     void FormShow();
@@ -35,9 +37,11 @@ private:
 
     QLabel *Label_SaveParamsResult = nullptr;
     QLabel *Label_FailureReason = nullptr;
+    QLabel *Label_Advice = nullptr;
     QPushButton *Button_Exit = nullptr;
 
     QPointer<const QWidget> m_area;
     GenerationResult m_result = GenerationResult::None;
     QString m_failureReason;
+    QStringList m_advice;
 };

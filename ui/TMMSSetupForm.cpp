@@ -1,5 +1,6 @@
 #include "ui/TMMSSetupForm.h"
 
+#include "advice/Advice.h"
 #include "ui/FormLook.h"
 
 #include "ui/CoreText.h"
@@ -158,7 +159,8 @@ void TMMSSetupForm::Button_GenerateClick()
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kMmsSetupFileName));
     FillEmptyNumber();
     std::string composeError;
-    const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(SettingsFromControls(), &composeError);
-    WriteFile(path, file, composeError);
+    const mms::MmsSettings settings = SettingsFromControls();
+    const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(settings, &composeError);
+    WriteFile(path, file, composeError, mms::AdviseMms(settings));
 }
 

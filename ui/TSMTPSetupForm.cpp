@@ -1,5 +1,6 @@
 #include "ui/TSMTPSetupForm.h"
 
+#include "advice/Advice.h"
 #include "ui/FormLook.h"
 
 #include "ui/CoreText.h"
@@ -184,7 +185,8 @@ void TSMTPSetupForm::Button_GenerateClick()
     const QString path = SaveFilePath(m_saveRow.Edit_SavePath->text(), QString::fromLatin1(mms::kEmailSetupFileName));
     FillEmptyNumber();
     std::string composeError;
-    const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(SettingsFromControls(), &composeError);
-    WriteFile(path, file, composeError);
+    const mms::EmailSettings settings = SettingsFromControls();
+    const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(settings, &composeError);
+    WriteFile(path, file, composeError, mms::AdviseEmail(settings));
 }
 

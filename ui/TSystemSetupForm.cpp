@@ -1,5 +1,6 @@
 #include "ui/TSystemSetupForm.h"
 
+#include "advice/Advice.h"
 #include "ui/FormLook.h"
 
 #include "ui/CoreText.h"
@@ -543,7 +544,8 @@ void TSystemSetupForm::Button_DefaultClick()
 void TSystemSetupForm::Button_GenerateClick()
 {
     const QString path = SaveFilePath(Edit_SavePath->text(), QString::fromLatin1(mms::kCameraSetupFileName));
-    WriteFile(path, mms::ComposeCameraSetupFile(SettingsFromControls()));
+    const mms::CameraSettings settings = SettingsFromControls();
+    WriteFile(path, mms::ComposeCameraSetupFile(settings), mms::AdviseCamera(settings, &mms::IsDaylightSavingLocal));
 }
 
 // The date order is not only redrawn: the clock is captured anew.
