@@ -167,7 +167,7 @@ void ChooseOperator(const CommandLine &line, const mms::OperatorCatalogue<Params
                          + "; choose one of: " + Joined(operators, ", "));
 }
 
-struct MessageCommand {
+struct SendingCommand {
     std::string_view name; // also the kind of its file
     std::string description;
     std::string_view fileName;
@@ -176,7 +176,7 @@ struct MessageCommand {
 
 // Parses the options into `s`, whose text lines are `lines`, and writes its file.
 template <typename Record>
-int RunMessageCommand(const std::vector<std::string> &arguments, const MessageCommand &command, Record &s,
+int RunSendingCommand(const std::vector<std::string> &arguments, const SendingCommand &command, Record &s,
                       std::span<const TextLine> lines)
 {
     CommandLine line(command.name, command.description);
@@ -223,11 +223,11 @@ int RunMmsCommand(const std::vector<std::string> &arguments)
     mms::MmsSettings s;
     const auto lines = mms::MmsTextLines(s);
     const std::span<const TextLine> connection = std::span(lines).first(mms::kMmsConnectionTextCount);
-    const MessageCommand command{"mms",
+    const SendingCommand command{"mms",
                                  "Writes " + std::string(mms::kMmsSetupFileName) + "." + std::string(kValuesAndDefaults)
                                      + "MMS dialog. " + OptionList(connection) + " are for manual mode.",
                                  mms::kMmsSetupFileName, connection.size()};
-    return RunMessageCommand(arguments, command, s, lines);
+    return RunSendingCommand(arguments, command, s, lines);
 }
 
 int RunEmailCommand(const std::vector<std::string> &arguments)
@@ -235,14 +235,14 @@ int RunEmailCommand(const std::vector<std::string> &arguments)
     mms::EmailSettings s;
     const auto lines = mms::EmailTextLines(s);
     const std::span<const TextLine> gprs = std::span(lines).first(mms::kGprsTextCount);
-    const MessageCommand command{
+    const SendingCommand command{
         "email",
         "Writes " + std::string(mms::kEmailSetupFileName) + "." + std::string(kValuesAndDefaults) + "e-mail dialog. "
             + OptionList(gprs) + " are for manual mode. In auto mode an operator with a known outgoing mail server "
             + "fills " + OptionName(NameOf(lines, s.SmtpServer)) + " and " + OptionName(NameOf(lines, s.SmtpPort))
             + " unless they are given.",
         mms::kEmailSetupFileName, gprs.size()};
-    return RunMessageCommand(arguments, command, s, lines);
+    return RunSendingCommand(arguments, command, s, lines);
 }
 
 } // namespace cli

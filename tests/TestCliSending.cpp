@@ -51,7 +51,7 @@ constexpr int kChecksumInFinalLine = 54;
 
 } // namespace
 
-class TestCliMessages : public QObject {
+class TestCliSending : public QObject {
     Q_OBJECT
 private slots:
     void manualFileOnStdout_data();
@@ -71,7 +71,7 @@ private slots:
     void inspectShowsDecodedTextsPrintable();
 };
 
-void TestCliMessages::manualFileOnStdout_data()
+void TestCliSending::manualFileOnStdout_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("size");
@@ -80,7 +80,7 @@ void TestCliMessages::manualFileOnStdout_data()
     QTest::newRow("email") << "email" << 840 << QByteArray::fromHex("000285A6");
 }
 
-void TestCliMessages::manualFileOnStdout()
+void TestCliSending::manualFileOnStdout()
 {
     QFETCH(QString, command);
     QFETCH(int, size);
@@ -92,7 +92,7 @@ void TestCliMessages::manualFileOnStdout()
     QVERIFY(result.err.isEmpty());
 }
 
-void TestCliMessages::catalogueJson_data()
+void TestCliSending::catalogueJson_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("operators");
@@ -102,7 +102,7 @@ void TestCliMessages::catalogueJson_data()
     QTest::newRow("email") << "email" << 98 << QStringList{"account", "apn", "password"} << 15;
 }
 
-void TestCliMessages::catalogueJson()
+void TestCliSending::catalogueJson()
 {
     QFETCH(QString, kind);
     QFETCH(int, operators);
@@ -145,7 +145,7 @@ void TestCliMessages::catalogueJson()
     QCOMPARE(withPreset, presets);
 }
 
-void TestCliMessages::optionsReachTheFile_data()
+void TestCliSending::optionsReachTheFile_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("offset");
@@ -205,7 +205,7 @@ void TestCliMessages::optionsReachTheFile_data()
         << ComposeTextLine(MmsParams("United Kingdom--O2 Payandgo").url);
 }
 
-void TestCliMessages::optionsReachTheFile()
+void TestCliSending::optionsReachTheFile()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, offset);
@@ -215,7 +215,7 @@ void TestCliMessages::optionsReachTheFile()
     QCOMPARE(result.out.mid(offset, bytes.size()), bytes);
 }
 
-void TestCliMessages::usageErrorWritesNothing_data()
+void TestCliSending::usageErrorWritesNothing_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("mentions");
@@ -278,7 +278,7 @@ void TestCliMessages::usageErrorWritesNothing_data()
 }
 
 // Exit status 2 and one line on standard error naming the option; the folder stays empty.
-void TestCliMessages::usageErrorWritesNothing()
+void TestCliSending::usageErrorWritesNothing()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, mentions);
@@ -293,14 +293,14 @@ void TestCliMessages::usageErrorWritesNothing()
     QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
-void TestCliMessages::writeFailureNamesThePath_data()
+void TestCliSending::writeFailureNamesThePath_data()
 {
     QTest::addColumn<QString>("command");
     QTest::newRow("mms") << "mms";
     QTest::newRow("email") << "email";
 }
 
-void TestCliMessages::writeFailureNamesThePath()
+void TestCliSending::writeFailureNamesThePath()
 {
     QFETCH(QString, command);
     QTemporaryDir dir;
@@ -314,7 +314,7 @@ void TestCliMessages::writeFailureNamesThePath()
     QCOMPARE(ReadFile(path), old);
 }
 
-void TestCliMessages::inspectReadsBackWrittenFile_data()
+void TestCliSending::inspectReadsBackWrittenFile_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("kind");
@@ -350,7 +350,7 @@ void TestCliMessages::inspectReadsBackWrittenFile_data()
                        {"sender-password", "secret"}};
 }
 
-void TestCliMessages::inspectReadsBackWrittenFile()
+void TestCliSending::inspectReadsBackWrittenFile()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, kind);
@@ -372,7 +372,7 @@ void TestCliMessages::inspectReadsBackWrittenFile()
 }
 
 // One byte of the APN line changed: the checksum no longer matches.
-void TestCliMessages::inspectRejectsDamagedFile()
+void TestCliSending::inspectRejectsDamagedFile()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -391,7 +391,7 @@ void TestCliMessages::inspectRejectsDamagedFile()
     QVERIFY(report[QStringLiteral("signature_ok")].toBool());
 }
 
-void TestCliMessages::inspectShowsDecodedTextsPrintable_data()
+void TestCliSending::inspectShowsDecodedTextsPrintable_data()
 {
     // As the camera stores it, Latin-1; bytes such as ESC do not survive the scrambling.
     QTest::addColumn<QByteArray>("text");
@@ -406,7 +406,7 @@ void TestCliMessages::inspectShowsDecodedTextsPrintable_data()
 // A file crafted with control bytes in a text, its checksum made to match: the text
 // output shows them escaped, so that they neither drive the terminal nor forge a
 // line; JSON carries the text itself.
-void TestCliMessages::inspectShowsDecodedTextsPrintable()
+void TestCliSending::inspectShowsDecodedTextsPrintable()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, shown);
@@ -434,5 +434,5 @@ void TestCliMessages::inspectShowsDecodedTextsPrintable()
     QCOMPARE(report[QStringLiteral("url")].toString(), QString::fromLatin1(text));
 }
 
-QTEST_APPLESS_MAIN(TestCliMessages)
-#include "TestCliMessages.moc"
+QTEST_APPLESS_MAIN(TestCliSending)
+#include "TestCliSending.moc"

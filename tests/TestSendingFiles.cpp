@@ -125,7 +125,7 @@ void AddKindRows()
 
 } // namespace
 
-class TestMessageFiles : public QObject {
+class TestSendingFiles : public QObject {
     Q_OBJECT
 private slots:
     void emptyManualFile_data();
@@ -154,7 +154,7 @@ private slots:
     void readOnlyFileRefused();
 };
 
-void TestMessageFiles::emptyManualFile_data()
+void TestSendingFiles::emptyManualFile_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("size");
@@ -164,7 +164,7 @@ void TestMessageFiles::emptyManualFile_data()
 }
 
 // Status 800x600, no daily limit, daily report off at hour 0, every text empty.
-void TestMessageFiles::emptyManualFile()
+void TestSendingFiles::emptyManualFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(int, size);
@@ -182,7 +182,7 @@ void TestMessageFiles::emptyManualFile()
     QCOMPARE(finalLine, QByteArray(45, '\0') + Hex("BADAAB3BEB1B2DFACB") + checksum + "\r\n");
 }
 
-void TestMessageFiles::headerFields_data()
+void TestSendingFiles::headerFields_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("numberPerDay");
@@ -201,7 +201,7 @@ void TestMessageFiles::headerFields_data()
 }
 
 // Both files share the header line; the rest of it never changes.
-void TestMessageFiles::headerFields()
+void TestSendingFiles::headerFields()
 {
     QFETCH(int, status);
     QFETCH(QString, numberPerDay);
@@ -218,7 +218,7 @@ void TestMessageFiles::headerFields()
     QCOMPARE(LineOf(*Composed(email), 0), bytes0to6 + tail);
 }
 
-void TestMessageFiles::mmsAutoModeWritesCatalogueSettings_data()
+void TestSendingFiles::mmsAutoModeWritesCatalogueSettings_data()
 {
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("op");
@@ -229,7 +229,7 @@ void TestMessageFiles::mmsAutoModeWritesCatalogueSettings_data()
 
 // Lines 1..6 carry the catalogue's record whatever the record's own texts hold; the mode
 // itself leaves no trace, so the file equals a Manual-mode one with the same texts typed.
-void TestMessageFiles::mmsAutoModeWritesCatalogueSettings()
+void TestSendingFiles::mmsAutoModeWritesCatalogueSettings()
 {
     QFETCH(QString, country);
     QFETCH(QString, op);
@@ -261,7 +261,7 @@ void TestMessageFiles::mmsAutoModeWritesCatalogueSettings()
     QCOMPARE(*file, *Composed(typed));
 }
 
-void TestMessageFiles::emailAutoModeWritesCatalogueSettings()
+void TestSendingFiles::emailAutoModeWritesCatalogueSettings()
 {
     mms::EmailSettings automatic;
     automatic.Country = "Deutschland";
@@ -287,7 +287,7 @@ void TestMessageFiles::emailAutoModeWritesCatalogueSettings()
     QCOMPARE(*file, *Composed(typed));
 }
 
-void TestMessageFiles::autoModeMissLeavesFileUnchanged_data()
+void TestSendingFiles::autoModeMissLeavesFileUnchanged_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("country");
@@ -300,7 +300,7 @@ void TestMessageFiles::autoModeMissLeavesFileUnchanged_data()
     QTest::newRow("email case differs") << "email" << "India" << "Vodafone";
 }
 
-void TestMessageFiles::autoModeMissLeavesFileUnchanged()
+void TestSendingFiles::autoModeMissLeavesFileUnchanged()
 {
     QFETCH(QString, kind);
     QFETCH(QString, country);
@@ -320,9 +320,9 @@ void TestMessageFiles::autoModeMissLeavesFileUnchanged()
     QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
-void TestMessageFiles::manualModeIgnoresNames_data() { AddKindRows(); }
+void TestSendingFiles::manualModeIgnoresNames_data() { AddKindRows(); }
 
-void TestMessageFiles::manualModeIgnoresNames()
+void TestSendingFiles::manualModeIgnoresNames()
 {
     QFETCH(QString, kind);
     QTemporaryDir dir;
@@ -343,14 +343,14 @@ void TestMessageFiles::manualModeIgnoresNames()
 }
 
 // Mobile numbers are texts: scrambled character by character, not digit-coded.
-void TestMessageFiles::mobileNumberScrambledAsText()
+void TestSendingFiles::mobileNumberScrambledAsText()
 {
     mms::MmsSettings s = ManualMms();
     s.Mobile[0] = "0123456789";
     QCOMPARE(LineOf(*Composed(s), 7), TextLine(Hex("FCECDCCCBCAC9C8C7C6C"), 10));
 }
 
-void TestMessageFiles::senderNameLine_data()
+void TestSendingFiles::senderNameLine_data()
 {
     QTest::addColumn<QString>("sender");
     QTest::addColumn<QByteArray>("nameLine");
@@ -364,7 +364,7 @@ void TestMessageFiles::senderNameLine_data()
 
 // Line 6 holds the address up to its first at sign, with the length of the whole
 // address; line 7 the whole address.
-void TestMessageFiles::senderNameLine()
+void TestSendingFiles::senderNameLine()
 {
     QFETCH(QString, sender);
     QFETCH(QByteArray, nameLine);
@@ -377,7 +377,7 @@ void TestMessageFiles::senderNameLine()
     QCOMPARE(file.sliced(834, 4), ChecksumOf(file, 780));
 }
 
-void TestMessageFiles::senderNameLineOfLongNamePart()
+void TestSendingFiles::senderNameLineOfLongNamePart()
 {
     const std::string name(60, 'a');
     const QByteArray fifty = QByteArray(50, char(0xE9));
@@ -387,14 +387,14 @@ void TestMessageFiles::senderNameLineOfLongNamePart()
     QCOMPARE(ToQ(mms::ComposeSenderNameLine(std::string(300, 'a'))), TextLine(fifty, 300 % 256));
 }
 
-void TestMessageFiles::portScrambledAsText()
+void TestSendingFiles::portScrambledAsText()
 {
     mms::EmailSettings s = ManualEmail();
     s.SmtpPort = "25";
     QCOMPARE(LineOf(*Composed(s), 5), TextLine(Hex("DCAC"), 2));
 }
 
-void TestMessageFiles::unwritableTextRefused_data()
+void TestSendingFiles::unwritableTextRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("field");
@@ -412,7 +412,7 @@ void TestMessageFiles::unwritableTextRefused_data()
 }
 
 // Nothing is written rather than a text the camera would misread.
-void TestMessageFiles::unwritableTextRefused()
+void TestSendingFiles::unwritableTextRefused()
 {
     QFETCH(QString, kind);
     QFETCH(QString, field);
@@ -430,7 +430,7 @@ void TestMessageFiles::unwritableTextRefused()
     QVERIFY(FolderEntries(dir.path()).isEmpty());
 }
 
-void TestMessageFiles::textLinesWhateverTheTexts_data()
+void TestSendingFiles::textLinesWhateverTheTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("line");
@@ -443,7 +443,7 @@ void TestMessageFiles::textLinesWhateverTheTexts_data()
 
 // The same text in every text field, written to disk: every line has its layout and the
 // file its size and a checksum over what precedes the final line.
-void TestMessageFiles::textLinesWhateverTheTexts()
+void TestSendingFiles::textLinesWhateverTheTexts()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, line);
@@ -478,9 +478,9 @@ void TestMessageFiles::textLinesWhateverTheTexts()
     QCOMPARE(emailFile.sliced(834, 4), ChecksumOf(emailFile, 780));
 }
 
-void TestMessageFiles::replacesLongerFile_data() { AddKindRows(); }
+void TestSendingFiles::replacesLongerFile_data() { AddKindRows(); }
 
-void TestMessageFiles::replacesLongerFile()
+void TestSendingFiles::replacesLongerFile()
 {
     QFETCH(QString, kind);
     QTemporaryDir dir;
@@ -496,10 +496,10 @@ void TestMessageFiles::replacesLongerFile()
     QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
-void TestMessageFiles::readOnlyFileRefused_data() { AddKindRows(); }
+void TestSendingFiles::readOnlyFileRefused_data() { AddKindRows(); }
 
 // Refused even for an administrator, who could write it: read-only is the user's choice.
-void TestMessageFiles::readOnlyFileRefused()
+void TestSendingFiles::readOnlyFileRefused()
 {
     QFETCH(QString, kind);
     QTemporaryDir dir;
@@ -518,5 +518,5 @@ void TestMessageFiles::readOnlyFileRefused()
     QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
-QTEST_APPLESS_MAIN(TestMessageFiles)
-#include "TestMessageFiles.moc"
+QTEST_APPLESS_MAIN(TestSendingFiles)
+#include "TestSendingFiles.moc"
