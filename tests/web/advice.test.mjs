@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
-  cliBytes, control, generateDownload, launch, openPage, resultText, servePage, setForm, showSection,
+  cliBytes, control, generateDownload, launch, pageSession, resultText, servePage, setForm, showSection,
 } from './support.mjs';
 
 let browser;
@@ -12,15 +12,7 @@ let server;
 before(async () => { browser = await launch(); server = await servePage(); });
 after(async () => { await browser.close(); server.close(); });
 
-async function withPage(options, body) {
-  const page = await openPage(browser, server.url, options);
-  try {
-    await body(page);
-    assert.deepEqual(page.errors, []);
-  } finally {
-    await page.context().close();
-  }
-}
+const withPage = (options, body) => pageSession(browser, server.url, options, body);
 
 // The text of what the control's aria-describedby names, advice notes only; '' for none.
 async function adviceOf(page, formId, name) {

@@ -6,7 +6,7 @@ import { after, before, describe, test } from 'node:test';
 import AxeBuilder from '@axe-core/playwright';
 import {
   cliBytes, control, fileUrl, form, generate, generateDownload, generateIntoFolder, kFileNames, launch,
-  openPage, resultText, servePage, setForm, showSection,
+  pageSession, resultText, servePage, setForm, showSection,
 } from './support.mjs';
 
 let browser;
@@ -14,15 +14,7 @@ let server;
 before(async () => { browser = await launch(); server = await servePage(); });
 after(async () => { await browser.close(); server.close(); });
 
-async function withPage(options, body) {
-  const page = await openPage(browser, options.url || server.url, options);
-  try {
-    await body(page);
-    assert.deepEqual(page.errors, []);
-  } finally {
-    await page.context().close();
-  }
-}
+const withPage = (options, body) => pageSession(browser, options.url || server.url, options, body);
 
 const selectedIndex = (page, formId, name) => control(page, formId, name).evaluate((list) => list.selectedIndex);
 const isDisabled = (page, formId, name) => control(page, formId, name).isDisabled();

@@ -3,6 +3,7 @@
 // MMS_PAGE is the built mms-setup.html, MMS_SETUP_CLI the native mms-setup-cli;
 // CHROMIUM the browser (Debian's by default).
 
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -63,6 +64,18 @@ export async function openPage(browser, url, { folder = false, blockNetwork = fa
   await page.goto(url);
   await page.waitForSelector('body[data-ready]');
   return page;
+}
+
+// Runs `body` on a page opened with `options` and closes the page after it, failing
+// when the page threw an error on the way.
+export async function pageSession(browser, url, options, body) {
+  const page = await openPage(browser, url, options);
+  try {
+    await body(page);
+    assert.deepEqual(page.errors, []);
+  } finally {
+    await page.context().close();
+  }
 }
 
 export function form(page, id) {
