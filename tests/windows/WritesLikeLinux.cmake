@@ -1,7 +1,7 @@
 # One option set: the Windows program writes the same bytes as the Linux one, into a
-# folder whose name has spaces and letters beyond ASCII, reads its file back to the
-# same JSON, replaces it alike when started from it, and writes the same bytes
-# to standard output.
+# folder whose name has spaces and letters beyond ASCII, says the same advice, reads
+# its file back to the same JSON, replaces it alike when started from it, and writes
+# the same bytes to standard output.
 include("${CMAKE_CURRENT_LIST_DIR}/Wine.cmake")
 
 script_arguments(options)
@@ -21,7 +21,8 @@ run(linux ${linux_program} ${options} --out "${linux_folder}")
 expect_status("the Linux program's exit status" linux 0)
 run(windows ${windows_program} ${options} --out "${card}")
 expect_status("exit status" windows 0)
-expect_stream("standard error" windows err "")
+# Advice on the settings, as the Linux program gives it.
+expect_stream("standard error" windows err "${linux_err_text}")
 expect_stream("standard output" windows out "wrote ${card}\\${name}\n")
 expect_same_file("${name}" "${windows_folder}/${name}" "${linux_folder}/${name}")
 file(GLOB entries RELATIVE "${windows_folder}" "${windows_folder}/*")
