@@ -1,7 +1,7 @@
 // mms-setup's start-up as a whole process: the program's own start-up sequence, ended
 // once its main window is on screen.
-#include "ui/Program.h"
 #include "bench/StartProbe.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 

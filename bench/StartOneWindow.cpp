@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     EndOnceFirstWindowShown();
-    const auto window = argc > 1 ? std::make_unique<QLabel>(QString::fromLocal8Bit(argv[1]))
-                                 : std::make_unique<QWidget>();
+    const auto window =
+        argc > 1 ? std::make_unique<QLabel>(QString::fromLocal8Bit(argv[1])) : std::make_unique<QWidget>();
     window->show();
     return QApplication::exec();
 }

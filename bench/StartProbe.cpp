@@ -44,8 +44,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && watched->isWindowType()
-            && static_cast<QWindow *>(watched)->isExposed())
+        if (event->type() == QEvent::Expose && watched->isWindowType() && static_cast<QWindow *>(watched)->isExposed())
             QTimer::singleShot(0, [] { EndProcess(EXIT_SUCCESS); });
         return false;
     }

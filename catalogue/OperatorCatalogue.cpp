@@ -11,9 +11,8 @@ std::string MakeOperatorKey(std::string_view country, std::string_view operatorN
 
 bool IsOperatorKey(std::string_view key, std::string_view country, std::string_view operatorName)
 {
-    return key.size() == country.size() + kOperatorKeySeparator.size() + operatorName.size()
-        && key.starts_with(country) && key.substr(country.size()).starts_with(kOperatorKeySeparator)
-        && key.ends_with(operatorName);
+    return key.size() == country.size() + kOperatorKeySeparator.size() + operatorName.size() && key.starts_with(country)
+        && key.substr(country.size()).starts_with(kOperatorKeySeparator) && key.ends_with(operatorName);
 }
 
 } // namespace mms

@@ -13,7 +13,8 @@ std::string_view CatalogueString(int language, int number)
         || number >= StringCatalogue::kIdsPerLanguage)
         return {};
     const StringEntry *end = kStringEntries + kStringEntryCount;
-    const StringEntry *found = std::lower_bound(kStringEntries, end, std::pair(language, number),
+    const StringEntry *found = std::lower_bound(
+        kStringEntries, end, std::pair(language, number),
         [](const StringEntry &entry, std::pair<int, int> id) { return std::pair(entry.language, entry.number) < id; });
     if (found == end || found->language != language || found->number != number)
         return {};

@@ -37,7 +37,8 @@ void AddCameraOptions(CommandLine &line)
         line.AddValue(field.name, "VALUE", Joined(field.choices, "|"));
     line.AddValue(mms::kImageBurstName, "N", "Photos per trigger, 1.." + std::to_string(mms::kImageBurstMax) + ".");
     line.AddValue(mms::kClockName, "TIME",
-                  "Camera clock: now (default), " + std::string(kClockForm) + ", or keep (the clock of --from's file).");
+                  "Camera clock: now (default), " + std::string(kClockForm)
+                      + ", or keep (the clock of --from's file).");
     for (const mms::CameraGroup &group : mms::CameraNumberGroups()) {
         line.AddValue(group.name, "SWITCH", SwitchHelp(defaults.*group.onOff));
         for (const mms::CameraNumberField &number : group.numbers)
@@ -65,10 +66,10 @@ int DigitsAt(std::string_view text, size_t at, size_t width)
 // A time as YYYY-MM-DDTHH:MM:SS that names a real second of the calendar.
 std::optional<std::tm> ClockAt(std::string_view text)
 {
-    const bool formed = text.size() == kClockForm.size()
-        && std::ranges::equal(text, kClockForm, [](char c, char form) {
-               return std::string_view("YMDHS").find(form) != std::string_view::npos ? IsAsciiDigit(c) : c == form;
-           });
+    const bool formed =
+        text.size() == kClockForm.size() && std::ranges::equal(text, kClockForm, [](char c, char form) {
+            return std::string_view("YMDHS").find(form) != std::string_view::npos ? IsAsciiDigit(c) : c == form;
+        });
     if (!formed)
         return std::nullopt;
     std::tm clock{};
@@ -205,8 +206,9 @@ CameraSettings CameraSettingsFrom(const CommandLine &line, CameraSettings s, boo
 
 int RunCameraCommand(const std::vector<std::string> &arguments)
 {
-    CommandLine line("camera", "Writes CAMERASETUP.dat. Values are case-insensitive; defaults are those of the "
-                               "camera dialog, with the clock set to the computer's clock now.");
+    CommandLine line("camera",
+                     "Writes CAMERASETUP.dat. Values are case-insensitive; defaults are those of the "
+                     "camera dialog, with the clock set to the computer's clock now.");
     AddCameraOptions(line);
     if (!line.Parse(arguments))
         return kExitOk;

@@ -17,8 +17,8 @@ constexpr std::string_view kJson = "json";
 
 json ParamsJson(const mms::MmsOperatorParams &p)
 {
-    return {{"url", p.url},         {"apn", p.apn},         {"gateway", p.gateway},
-            {"port", p.port},       {"account", p.account}, {"password", p.password}};
+    return {{"url", p.url},   {"apn", p.apn},         {"gateway", p.gateway},
+            {"port", p.port}, {"account", p.account}, {"password", p.password}};
 }
 
 json ParamsJson(const mms::EmailOperatorParams &p)

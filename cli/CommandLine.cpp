@@ -84,8 +84,7 @@ void CommandLine::Parser::RefuseRepeated() const
     }
 }
 
-CommandLine::CommandLine(std::string_view command, std::string description)
-    : m_parser(std::make_unique<Parser>())
+CommandLine::CommandLine(std::string_view command, std::string description) : m_parser(std::make_unique<Parser>())
 {
     CLI::App &app = m_parser->app;
     app.name("mms-setup-cli " + std::string(command));

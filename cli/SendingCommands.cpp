@@ -60,7 +60,9 @@ std::vector<mms::Advice> Advised(const mms::EmailSettings &s)
     return mms::AdviseEmail(s);
 }
 // The MMS catalogue knows no outgoing mail servers.
-void FillFromPreset(mms::MmsSettings &) {}
+void FillFromPreset(mms::MmsSettings &)
+{
+}
 // An operator whose outgoing mail server is known gives the server and its port.
 void FillFromPreset(mms::EmailSettings &s)
 {
@@ -113,8 +115,7 @@ void AddTextOptions(CommandLine &line, std::span<const TextLine> lines)
 
 bool IsNumberPerDay(std::string_view text)
 {
-    return !text.empty() && text.size() <= kMaxNumberPerDayDigits
-        && std::ranges::all_of(text, IsAsciiDigit);
+    return !text.empty() && text.size() <= kMaxNumberPerDayDigits && std::ranges::all_of(text, IsAsciiDigit);
 }
 
 // The header `header` (the defaults, or --from's file's) with the options applied.

@@ -42,8 +42,9 @@ std::string Usage()
                       int(command.summary.size()), command.summary.data());
         usage += line;
     }
-    return usage + "\nmms-setup-cli COMMAND --help shows the options of a command.\n"
-                   "mms-setup-cli --version shows the version.\n";
+    return usage
+        + "\nmms-setup-cli COMMAND --help shows the options of a command.\n"
+          "mms-setup-cli --version shows the version.\n";
 }
 
 int Run(const std::vector<std::string> &arguments)

@@ -33,18 +33,20 @@ constexpr size_t kChecksumOffset = 55;
 template <typename Record>
 auto ByteFieldsBeforeYear(Record &s)
 {
-    return std::array{&s.Mode, &s.PhotoSize,  &s.VideoSize, &s.ImageBurst, &s.VideoLength, &s.Beep,
-                      &s.SenseLevel, &s.TV, &s.TimeStamp, &s.CyclingSave, &s.DateFormat};
+    return std::array{&s.Mode,       &s.PhotoSize, &s.VideoSize, &s.ImageBurst,  &s.VideoLength, &s.Beep,
+                      &s.SenseLevel, &s.TV,        &s.TimeStamp, &s.CyclingSave, &s.DateFormat};
 }
 
 template <typename Record>
 auto ByteFieldsAfterYear(Record &s)
 {
+    // clang-format off
     return std::array{&s.Month,          &s.Day,           &s.Hour,          &s.Minute,
                       &s.Second,         &s.IntervalOnOff, &s.IntervalMinute, &s.IntervalSecond,
                       &s.TimeLapseOnOff, &s.TimeLapseHour, &s.TimeLapseMinute, &s.SerialNoOnOff,
                       &s.SerialNoChar[0], &s.SerialNoChar[1], &s.SerialNoChar[2], &s.SerialNoChar[3],
                       &s.TimerOnOff};
+    // clang-format on
 }
 
 template <typename Record>

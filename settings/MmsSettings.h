@@ -47,11 +47,13 @@ auto MmsTextLines(Record &s)
 {
     using Text = std::remove_reference_t<decltype((s.Url))>;
     return std::array<SendingLine<Text>, 14>{{
+        // clang-format off
         {"url", &s.Url},           {"apn", &s.Apn},           {"gateway", &s.Gateway},   {"port", &s.Port},
         {"account", &s.Account},   {"password", &s.Password}, {"mobile1", &s.Mobile[0]}, {"mobile2", &s.Mobile[1]},
         {"mobile3", &s.Mobile[2]}, {"mobile4", &s.Mobile[3]}, {"email1", &s.Email[0]},   {"email2", &s.Email[1]},
         {"email3", &s.Email[2]},   {"email4", &s.Email[3]},
     }};
+    // clang-format on
 }
 
 // The 960 bytes of MMSSETUP.dat, or none with the reason: an Auto-mode operator that

@@ -81,8 +81,7 @@ void DecodeHeader(const Line &line, SendingHeader &header, std::vector<std::stri
         invalid(kDailyReportName, header.DailyReportOnOff);
     if (header.DailyReportHour > kReportHourMax)
         invalid(kReportHourName, header.DailyReportHour);
-    const std::optional<std::string> number =
-        NumberFieldText(line[kHeaderNumberField], line[kHeaderNumberField + 1]);
+    const std::optional<std::string> number = NumberFieldText(line[kHeaderNumberField], line[kHeaderNumberField + 1]);
     header.NumberPerDay = number.value_or("");
     if (!number)
         problems.push_back("the number per day is not coded as digits");
@@ -205,9 +204,10 @@ void DecodeSendingFile(ByteView file, size_t fileSize, SendingHeader &header,
     };
     const size_t finalOffset = fileSize - kLineLength;
     const Line final = lineAt(finalOffset / kLineLength);
-    report.signatureOk = std::equal(kTrailerSignature.begin(), kTrailerSignature.end(),
-                                    final.begin() + kFinalSignatureOffset);
-    report.checksumOk = ReadBigEndian32(ByteView(final).subspan(kFinalChecksumOffset)) == ByteSum(file.first(finalOffset));
+    report.signatureOk =
+        std::equal(kTrailerSignature.begin(), kTrailerSignature.end(), final.begin() + kFinalSignatureOffset);
+    report.checksumOk =
+        ReadBigEndian32(ByteView(final).subspan(kFinalChecksumOffset)) == ByteSum(file.first(finalOffset));
     if (!report.signatureOk)
         report.problems.push_back("the trailer signature is wrong");
     if (!report.checksumOk)

@@ -21,10 +21,10 @@ enum class ConnectionMode { Auto, Manual };
 
 // The first line of the MMS and e-mail files. Positions are those of the dialogs' lists.
 struct SendingHeader {
-    uint8_t Status = 1;              // Off, 800x600, VGA, SMS
-    std::string NumberPerDay = "0";  // one or two digits; 0 means unlimited
-    uint8_t DailyReportOnOff = 1;    // On, Off
-    uint8_t DailyReportHour = 0;     // 0..23
+    uint8_t Status = 1;             // Off, 800x600, VGA, SMS
+    std::string NumberPerDay = "0"; // one or two digits; 0 means unlimited
+    uint8_t DailyReportOnOff = 1;   // On, Off
+    uint8_t DailyReportHour = 0;    // 0..23
 
     bool operator==(const SendingHeader &) const = default;
 };

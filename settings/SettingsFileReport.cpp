@@ -58,8 +58,8 @@ std::vector<ReportField> SendingFields(const SendingHeader &header, const std::a
     std::vector<ReportField> fields = HeaderFields(header);
     for (const SendingLine<Record> &line : lines) {
         const std::string &text = *line.text;
-        fields.push_back({std::string(line.name),
-                          line.kind == LineKind::SenderName ? text.substr(0, text.find('@')) : text});
+        fields.push_back(
+            {std::string(line.name), line.kind == LineKind::SenderName ? text.substr(0, text.find('@')) : text});
     }
     return fields;
 }

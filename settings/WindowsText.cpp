@@ -16,8 +16,8 @@ std::optional<std::string> Utf8FromWide(std::wstring_view wide)
 {
     if (wide.empty())
         return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), int(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     if (length == 0)
         return std::nullopt;
     std::string utf8(size_t(length), '\0');

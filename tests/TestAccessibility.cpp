@@ -120,8 +120,8 @@ QList<QWidget *> OperatedControls(QWidget *window)
     return controls;
 }
 
-const QList<Window> kAllWindows = {Window::Main, Window::Camera, Window::Mms, Window::Email, Window::SaveLocation,
-                                   Window::Result};
+const QList<Window> kAllWindows = {Window::Main,  Window::Camera,       Window::Mms,
+                                   Window::Email, Window::SaveLocation, Window::Result};
 const char *const kWindowTags[] = {"main", "camera", "MMS", "e-mail", "save location", "result"};
 
 } // namespace
@@ -163,9 +163,9 @@ void TestAccessibility::init()
     m_forms.emplace();
     m_saveFolder.emplace();
     const QString folder = QDir::toNativeSeparators(m_saveFolder->path());
-    for (QWidget *dialog : {static_cast<QWidget *>(Windows().SystemSetupForm),
-                            static_cast<QWidget *>(Windows().MMSSetupForm),
-                            static_cast<QWidget *>(Windows().SMTPSetupForm)})
+    for (QWidget *dialog :
+         {static_cast<QWidget *>(Windows().SystemSetupForm), static_cast<QWidget *>(Windows().MMSSetupForm),
+          static_cast<QWidget *>(Windows().SMTPSetupForm)})
         Find<QLineEdit>(dialog, "Edit_SavePath")->setText(folder);
 }
 
@@ -207,6 +207,7 @@ void TestAccessibility::windowsAreNamed()
     QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
+// clang-format off
 void TestAccessibility::controlsAreNamed_data()
 {
     QTest::addColumn<Window>("window");
@@ -266,6 +267,7 @@ void TestAccessibility::controlsAreNamed_data()
 
     row(Window::Result, "Button_Exit", Button, "ok");
 }
+// clang-format on
 
 void TestAccessibility::controlsAreNamed()
 {

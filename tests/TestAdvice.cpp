@@ -99,6 +99,7 @@ class TestAdvice : public QObject {
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void network2g_data()
     {
         QTest::addColumn<QString>("kind");
@@ -116,6 +117,7 @@ private slots:
         QTest::newRow("same country, nothing known") << "mms" << "Deutschland" << "O2" << "" << QStringList();
         QTest::newRow("nothing known") << "email" << "China" << "China Mobile" << "" << QStringList();
     }
+    // clang-format on
     void network2g()
     {
         QFETCH(QString, kind);
@@ -140,6 +142,7 @@ private slots:
         VerifySaid(About(mms::AdviseMms(changed), "apn"), "", {});
     }
 
+    // clang-format off
     void mmsService_data()
     {
         QTest::addColumn<QString>("kind");
@@ -154,6 +157,7 @@ private slots:
                                                          << QStringList();
         QTest::newRow("e-mail does not need MMS") << "email" << "Deutschland" << "Vodafone" << "" << QStringList();
     }
+    // clang-format on
     void mmsService()
     {
         QFETCH(QString, kind);
@@ -167,6 +171,7 @@ private slots:
         VerifySaid(said.join('\n'), severity, words);
     }
 
+    // clang-format off
     void sendingAccount_data()
     {
         QTest::addColumn<QString>("field");
@@ -185,6 +190,7 @@ private slots:
         QTest::newRow("operator's server") << "smtp-server" << "smtp.vodafone.de" << "" << QStringList();
         QTest::newRow("recipient at gmail") << "email1" << "friend@gmail.com" << "" << QStringList();
     }
+    // clang-format on
     void sendingAccount()
     {
         QFETCH(QString, field);
@@ -197,6 +203,7 @@ private slots:
         VerifySaid(About(mms::AdviseEmail(s), field), severity, words);
     }
 
+    // clang-format off
     void mobileNumbers_data()
     {
         QTest::addColumn<QString>("number");
@@ -211,6 +218,7 @@ private slots:
         QTest::newRow("too short") << "+4712" << "warning" << QStringList{"not a mobile number"};
         QTest::newRow("0 after +") << "+04799234567" << "warning" << QStringList{"not a mobile number"};
     }
+    // clang-format on
     void mobileNumbers()
     {
         QFETCH(QString, number);
@@ -221,6 +229,7 @@ private slots:
         VerifySaid(About(mms::AdviseMms(s), "mobile3"), severity, words);
     }
 
+    // clang-format off
     void recipientAddresses_data()
     {
         QTest::addColumn<QString>("address");
@@ -235,6 +244,7 @@ private slots:
         QTest::newRow("a space") << "my name@example.com" << "warning" << notAnAddress;
         QTest::newRow("two addresses") << "a@example.com,b@example.com" << "warning" << notAnAddress;
     }
+    // clang-format on
     void recipientAddresses()
     {
         QFETCH(QString, address);
@@ -248,6 +258,7 @@ private slots:
         VerifySaid(About(mms::AdviseEmail(emailFile), "email2"), severity, words);
     }
 
+    // clang-format off
     void textGateways_data()
     {
         QTest::addColumn<QString>("address");
@@ -257,6 +268,7 @@ private slots:
         QTest::newRow("closing") << "5551234567@vtext.com" << "notice" << QStringList{"closes on 31 March 2027"};
         QTest::newRow("the carrier's ordinary mail") << "me@att.net" << "" << QStringList();
     }
+    // clang-format on
     void textGateways()
     {
         QFETCH(QString, address);
@@ -296,6 +308,7 @@ private slots:
         VerifySaid(About(mms::AdviseCamera(s, mms::IsDaylightSavingLocal), "clock"), severity, words);
     }
 
+    // clang-format off
     void strayCopies_data()
     {
         QTest::addColumn<QStringList>("names");
@@ -312,6 +325,7 @@ private slots:
                                                   << QStringList();
         QTest::newRow("another file") << QStringList{"MMSSETUP.dat", "DCIM"} << "DCIM" << "" << QStringList();
     }
+    // clang-format on
     void strayCopies()
     {
         QFETCH(QStringList, names);
@@ -324,6 +338,7 @@ private slots:
         VerifySaid(About(mms::AdviseCard(card, {}), "", stray), severity, words);
     }
 
+    // clang-format off
     void contradictingFiles_data()
     {
         QTest::addColumn<int>("intervalSeconds"); // 0: interval off
@@ -343,6 +358,7 @@ private slots:
         QTest::newRow("sending off") << 60 << 1 << 0 << "0" << 0 << "" << QStringList();
         QTest::newRow("nothing bounds it") << 0 << 5 << 0 << "0" << 1 << "" << QStringList();
     }
+    // clang-format on
     void contradictingFiles()
     {
         QFETCH(int, intervalSeconds);

@@ -148,6 +148,7 @@ void TestCameraDialog::showFillsTheListsAndSelects()
 void TestCameraDialog::captionsComeFromTheCatalogue()
 {
     const QList<std::pair<const char *, QString>> captions = {
+        // clang-format off
         {"Label_Mode", "Mode"},           {"Label_PhotoSize", "Photo Size"},
         {"Label_VideoSize", "Video Size"}, {"Label_ImageBurst", "Image Burst"},
         {"Label_VideoLength", "Video Length"}, {"Label_Beep", "Beep"},
@@ -159,6 +160,7 @@ void TestCameraDialog::captionsComeFromTheCatalogue()
         {"Label_Timer_OnOff", "Timer"},   {"Label_Timer_Start", "Start"},
         {"Label_Timer_End", "End"},       {"Label_Timer_End_Minute", "Min"},
     };
+    // clang-format on
     for (const auto &[name, text] : captions)
         QCOMPARE(Find<QLabel>(Dialog(), name)->text(), text);
     const QList<std::pair<const char *, QString>> buttons = {
@@ -316,6 +318,7 @@ void TestCameraDialog::saveFolderStartsAtHome()
     QCOMPARE(Windows().SystemSetupForm->SavePathEdit()->text(), home);
 }
 
+// clang-format off
 void TestCameraDialog::saveFilePath_data()
 {
     QTest::addColumn<QString>("folder");
@@ -324,6 +327,7 @@ void TestCameraDialog::saveFilePath_data()
     QTest::newRow("folder") << "folder" << "folder" + separator + "CAMERASETUP.dat";
     QTest::newRow("root, no second separator") << separator << separator + "CAMERASETUP.dat";
 }
+// clang-format on
 
 void TestCameraDialog::saveFilePath()
 {
@@ -342,15 +346,16 @@ void TestCameraDialog::generateAfterDefaultWritesTheWorkedExample()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     // The defaults with the reset clock: the camera file's worked example, byte for byte.
-    QCOMPARE(file.readAll().toHex(), QByteArray("00000000000101010001"
-                                                "0107DC0101000000"
-                                                "010000"
-                                                "010000"
-                                                "001D0E1C1D"
-                                                "0100000000000000000000000000000000"
-                                                "BADAAB3BEB1B2DFACB"
-                                                "000006C3")
-                                         .toLower());
+    QCOMPARE(file.readAll().toHex(),
+             QByteArray("00000000000101010001"
+                        "0107DC0101000000"
+                        "010000"
+                        "010000"
+                        "001D0E1C1D"
+                        "0100000000000000000000000000000000"
+                        "BADAAB3BEB1B2DFACB"
+                        "000006C3")
+                 .toLower());
     CHECK(Generated(Dialog(), GenerationResult::CameraGenerated,
                     QStringLiteral("System configuration file has been generated.")));
 }
@@ -362,9 +367,9 @@ void TestCameraDialog::generateWritesTheClockCapturedBefore()
     m_now = kLaterTime; // Generate does not read the clock
     Click(Dialog(), "Button_Generate");
     const mms::CameraSettings written = mms::DecodeCameraSetupFile(ToBytes(ReadFile(path))).record;
-    QCOMPARE(QDateTime(QDate(written.Year, written.Month, written.Day),
-                       QTime(written.Hour, written.Minute, written.Second)),
-             kShowTime);
+    QCOMPARE(
+        QDateTime(QDate(written.Year, written.Month, written.Day), QTime(written.Hour, written.Minute, written.Second)),
+        kShowTime);
 }
 
 void TestCameraDialog::failedGenerateShowsTheReason()
@@ -418,6 +423,7 @@ void TestCameraDialog::tabOrderFollowsTheArrangement()
     List("ComboBox_Mode")->setFocus(Qt::TabFocusReason);
     // Row by row, left to right; the hidden cycling save and the lists that their
     // switches disable take no focus.
+    // clang-format off
     const QStringList expected = {
         "ComboBox_PhotoSize", "ComboBox_VideoSize", "ComboBox_ImageBurst", "ComboBox_VideoLength", "ComboBox_Beep",
         "ComboBox_SenseLevel", "ComboBox_TV", "ComboBox_TimeStamp", "ComboBox_SetClock_DateFormat", "Edit_SetClock",
@@ -425,6 +431,7 @@ void TestCameraDialog::tabOrderFollowsTheArrangement()
         "ComboBox_SerialNo_Char1", "ComboBox_SerialNo_Char2", "ComboBox_SerialNo_Char3", "ComboBox_SerialNo_Char4",
         "ComboBox_Timer_OnOff", "Button_Select", "Edit_SavePath", "Button_Generate", "Button_Default", "Button_Exit",
         "ComboBox_Mode"};
+    // clang-format on
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -31,10 +31,12 @@ QList<int> Values(const mms::CameraSettings &s)
     const auto &[mode, photoSize, videoSize, imageBurst, videoLength, beep, senseLevel, tv, timeStamp, cyclingSave,
                  dateFormat, year, month, day, hour, minute, second, intervalOnOff, intervalMinute, intervalSecond,
                  timeLapseOnOff, timeLapseHour, timeLapseMinute, serialNoOnOff, serialNoChar, timerOnOff, timer] = s;
+    // clang-format off
     QList<int> values{mode, photoSize, videoSize, imageBurst, videoLength, beep, senseLevel, tv, timeStamp,
                       cyclingSave, dateFormat, year, month, day, hour, minute, second, intervalOnOff,
                       intervalMinute, intervalSecond, timeLapseOnOff, timeLapseHour, timeLapseMinute,
                       serialNoOnOff, timerOnOff};
+    // clang-format on
     values.append(QList<int>(serialNoChar.begin(), serialNoChar.end()));
     for (const mms::TimerPeriod &p : timer)
         values << p.StartHour << p.StartMinute << p.EndHour << p.EndMinute;
@@ -71,6 +73,7 @@ void TestCameraFile::composesTheWorkedExample()
     QCOMPARE(mms::ByteSum(ToBytes(kWorkedExample.first(55))), 1731u);
 }
 
+// clang-format off
 void TestCameraFile::placesEachField_data()
 {
     // Each row changes the default record; the file must differ from the worked example
@@ -111,6 +114,7 @@ void TestCameraFile::placesEachField_data()
         s.Timer[3] = {23, 59, 0, 1};
     }) << 29 << QByteArray::fromHex("00  00 00 00 00  06 1E 12 00  00 00 00 00  17 3B 00 01");
 }
+// clang-format on
 
 void TestCameraFile::placesEachField()
 {
@@ -118,7 +122,8 @@ void TestCameraFile::placesEachField()
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
     const QByteArray file = ToQ(mms::ComposeCameraSetupFile(settings));
-    QCOMPARE(file.first(kValueBytes), QByteArray(kWorkedExample).replace(offset, bytes.size(), bytes).first(kValueBytes));
+    QCOMPARE(file.first(kValueBytes),
+             QByteArray(kWorkedExample).replace(offset, bytes.size(), bytes).first(kValueBytes));
     QVERIFY(HasTrailer(file));
 }
 
@@ -140,6 +145,7 @@ void TestCameraFile::checksumFollowsEveryValueByte()
     QCOMPARE(file.sliced(55), ToQ(mms::BigEndian32(1731 + 1)));
 }
 
+// clang-format off
 void TestCameraFile::decodesWhatItComposes_data()
 {
     QTest::addColumn<mms::CameraSettings>("settings");
@@ -155,6 +161,7 @@ void TestCameraFile::decodesWhatItComposes_data()
     });
     QTest::newRow("year high byte only") << With([](mms::CameraSettings &s) { s.Year = 0xFF00; });
 }
+// clang-format on
 
 void TestCameraFile::decodesWhatItComposes()
 {

@@ -49,6 +49,7 @@ class TestCliAdvice : public QObject {
 private slots:
     void init() { qputenv("TZ", "UTC0"); }
 
+    // clang-format off
     void linesAfterWriting_data()
     {
         QTest::addColumn<QString>("zone");
@@ -77,6 +78,7 @@ private slots:
         QTest::newRow("a clock in winter time")
             << kCentralEurope << QStringList{"camera", "--clock", "2025-12-01T12:00:00"} << QStringList();
     }
+    // clang-format on
     void linesAfterWriting()
     {
         QFETCH(QString, zone);
@@ -100,6 +102,7 @@ private slots:
     }
 
     // Writing into a card's folder also says what the card holds as a whole.
+    // clang-format off
     void cardAdviceAfterWriting_data()
     {
         QTest::addColumn<QStringList>("before"); // commands run on the card first, quietly
@@ -118,6 +121,7 @@ private slots:
             << QStringList{"camera", "--interval", "on", "--interval-minute", "1"} << QStringList()
             << QStringList{"mms", "--number-per-day", "20"} << QStringList();
     }
+    // clang-format on
     void cardAdviceAfterWriting()
     {
         QFETCH(QStringList, before);
@@ -141,8 +145,8 @@ private slots:
     void noAdviceWhenTheWriteFails()
     {
         QTemporaryDir card;
-        const CliResult result = RunCli({"mms", "--country", "Australia", "--operator", "Telstra", "--out",
-                                         card.filePath("missing")});
+        const CliResult result =
+            RunCli({"mms", "--country", "Australia", "--operator", "Telstra", "--out", card.filePath("missing")});
         QCOMPARE(result.exitCode, 1);
         VerifyLines(Lines(result.err), {"mms-setup-cli: cannot write "});
     }
@@ -160,8 +164,9 @@ private slots:
         QVERIFY2(lines.front().startsWith(mmsFile + ": MMS settings, valid"), checked.out.constData());
         VerifyLines(lines.filter(QRegularExpression("^(warning|notice): ")),
                     {"warning: " + mmsFile + ": --apn: Telstra (Australia) switched its 2G network off",
-                     "notice: " + QDir(card.path()).filePath("._MMSSETUP.dat") + ": ._MMSSETUP.dat is a companion "
-                                                                                 "file a Mac leaves"});
+                     "notice: " + QDir(card.path()).filePath("._MMSSETUP.dat")
+                         + ": ._MMSSETUP.dat is a companion "
+                           "file a Mac leaves"});
         QVERIFY(!checked.out.contains("DSCF0001"));
         QVERIFY(checked.err.isEmpty());
     }

@@ -66,8 +66,8 @@ int RunCliEndingIn(const QStringList &arguments, const QByteArray &name, const Q
     QString escaped;
     for (const char byte : name)
         escaped += QStringLiteral("\\0%1").arg(uint8_t(byte), 3, 8, QLatin1Char('0'));
-    const QString script = QStringLiteral(
-        "name=$1 out=$2 err=$3; shift 3; exec \"$@\" \"$(printf '%b' \"$name\")\" >\"$out\" 2>\"$err\"");
+    const QString script =
+        QStringLiteral("name=$1 out=$2 err=$3; shift 3; exec \"$@\" \"$(printf '%b' \"$name\")\" >\"$out\" 2>\"$err\"");
     return QProcess::execute(QStringLiteral("/bin/sh"),
                              QStringList{QStringLiteral("-c"), script, QStringLiteral("sh"), escaped, out, err,
                                          QStringLiteral(MMS_SETUP_CLI)}
@@ -132,6 +132,7 @@ void TestCliCamera::printsItsVersion()
     QCOMPARE(result.err, QByteArray());
 }
 
+// clang-format off
 void TestCliCamera::helpNamesTheCommand_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -155,6 +156,7 @@ void TestCliCamera::helpNamesTheCommand_data()
     QTest::newRow("strings") << QStringList{"strings", "--help"}
                              << QStringList{"Usage: mms-setup-cli strings [OPTIONS]\n", "0..10"};
 }
+// clang-format on
 
 // The help names the command as it is typed, never the path the program was run from.
 void TestCliCamera::helpNamesTheCommand()
@@ -326,10 +328,10 @@ void TestCliCamera::reportsAFailedWrite()
     QVERIFY2(result.err.startsWith("mms-setup-cli: cannot write " + QDir::toNativeSeparators(target).toUtf8() + ": "),
              result.err.constData());
     QCOMPARE(ReadFile(target), readOnlyFileThere ? oldContent : QByteArray());
-    QCOMPARE(FolderEntries(folder.path()),
-             readOnlyFileThere ? QStringList{kFileName} : QStringList());
+    QCOMPARE(FolderEntries(folder.path()), readOnlyFileThere ? QStringList{kFileName} : QStringList());
 }
 
+// clang-format off
 void TestCliCamera::inspectReadsWhatCameraWrites_data()
 {
     QTest::addColumn<QString>("options");
@@ -349,6 +351,7 @@ void TestCliCamera::inspectReadsWhatCameraWrites_data()
     QTest::newRow("serial off") << QStringLiteral("--serial-no off")
                                 << QVariantMap{{"serial-no", "off"}, {"serial", "0000"}};
 }
+// clang-format on
 
 void TestCliCamera::inspectReadsWhatCameraWrites()
 {

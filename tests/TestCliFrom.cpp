@@ -39,6 +39,7 @@ private slots:
     void keepsAClockOnlyFromAFile();
 };
 
+// clang-format off
 void TestCliFrom::rewritesWithTheOptionsGiven_data()
 {
     QTest::addColumn<QString>("command");
@@ -82,6 +83,7 @@ void TestCliFrom::rewritesWithTheOptionsGiven_data()
         << "--sender cam@example.org --sender-password secret --email1 me@example.org --country Sweden "
            "--operator Telia";
 }
+// clang-format on
 
 void TestCliFrom::rewritesWithTheOptionsGiven()
 {
@@ -100,6 +102,7 @@ void TestCliFrom::rewritesWithTheOptionsGiven()
     QCOMPARE(Written(command, QStringLiteral("--from ") + file + u' ' + second).toHex(), expected.toHex());
 }
 
+// clang-format off
 void TestCliFrom::refusesWhatItCannotStartFrom_data()
 {
     QTest::addColumn<QString>("command");
@@ -118,6 +121,7 @@ void TestCliFrom::refusesWhatItCannotStartFrom_data()
     QTest::newRow("a value of a group left off") << "camera" << camera << "--interval-minute 5" << 2
                                                  << "--interval-minute needs --interval on";
 }
+// clang-format on
 
 void TestCliFrom::refusesWhatItCannotStartFrom()
 {
@@ -130,8 +134,7 @@ void TestCliFrom::refusesWhatItCannotStartFrom()
     const QString file = folder.filePath(QStringLiteral("settings.dat"));
     if (!content.isEmpty())
         QVERIFY(WriteFile(file, content));
-    const CliResult result =
-        RunCli(QStringList{command, "--from", file} + options.split(u' ', Qt::SkipEmptyParts));
+    const CliResult result = RunCli(QStringList{command, "--from", file} + options.split(u' ', Qt::SkipEmptyParts));
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(result.err.contains(message.toUtf8()), result.err.constData());
     QCOMPARE(result.err.count('\n'), 1);

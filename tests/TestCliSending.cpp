@@ -31,7 +31,10 @@ const mms::EmailOperatorParams &EmailParams(const char *key)
     return mms::EmailCatalogue().ParamsOf(mms::EmailCatalogue().FindOperatorKey(key));
 }
 
-const char *PresetServer(const char *key) { return mms::FindSmtpPreset(key)->server; }
+const char *PresetServer(const char *key)
+{
+    return mms::FindSmtpPreset(key)->server;
+}
 
 QByteArray ComposeTextLine(std::string_view cameraText)
 {
@@ -145,6 +148,7 @@ void TestCliSending::catalogueJson()
     QCOMPARE(withPreset, presets);
 }
 
+// clang-format off
 void TestCliSending::optionsReachTheFile_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -204,6 +208,7 @@ void TestCliSending::optionsReachTheFile_data()
         << QStringList{"mms", "--country=United Kingdom", "--operator=O2 Payandgo"} << 60
         << ComposeTextLine(MmsParams("United Kingdom--O2 Payandgo").url);
 }
+// clang-format on
 
 void TestCliSending::optionsReachTheFile()
 {
@@ -215,6 +220,7 @@ void TestCliSending::optionsReachTheFile()
     QCOMPARE(result.out.mid(offset, bytes.size()), bytes);
 }
 
+// clang-format off
 void TestCliSending::usageErrorWritesNothing_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -276,6 +282,7 @@ void TestCliSending::usageErrorWritesNothing_data()
     QTest::newRow("operator on one line") << QStringList{"email", "--country", "Sweden", "--operator", "Tel\nia"}
                                           << QStringList{"--operator \"Tel\\x0Aia\"", "Telia"};
 }
+// clang-format on
 
 // Exit status 2 and one line on standard error naming the option; the folder stays empty.
 void TestCliSending::usageErrorWritesNothing()
@@ -314,6 +321,7 @@ void TestCliSending::writeFailureNamesThePath()
     QCOMPARE(ReadFile(path), old);
 }
 
+// clang-format off
 void TestCliSending::inspectReadsBackWrittenFile_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -349,6 +357,7 @@ void TestCliSending::inspectReadsBackWrittenFile_data()
                        {"sender", "cam@example.org"},
                        {"sender-password", "secret"}};
 }
+// clang-format on
 
 void TestCliSending::inspectReadsBackWrittenFile()
 {

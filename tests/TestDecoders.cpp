@@ -25,7 +25,8 @@ mms::MmsSettings SampleMms()
     s.Mobile[0] = "+447700900123";
     // A Latin-1 letter that is no scrambled byte's image: "é" would read back as the
     // "a" whose scrambled byte it shares.
-    s.Email[3] = "stra\xC3\x9F" "e@example.org";
+    s.Email[3] = "stra\xC3\x9F"
+                 "e@example.org";
     return s;
 }
 
@@ -123,6 +124,7 @@ void TestDecoders::decodesWhatTheWritersMake()
     QVERIFY(decoded.record == camera);
 }
 
+// clang-format off
 void TestDecoders::refusesOneFaultEach_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -166,6 +168,7 @@ void TestDecoders::refusesOneFaultEach_data()
     checksum[780 + 57] = char(checksum[780 + 57] ^ 1);
     QTest::newRow("email checksum") << checksum << "the checksum does not match the content";
 }
+// clang-format on
 
 void TestDecoders::refusesOneFaultEach()
 {
@@ -213,9 +216,10 @@ void TestDecoders::reportsEachSettingByItsName()
     QStringList names;
     for (const mms::ReportField &field : report.fields)
         names << QString::fromStdString(field.name);
-    QCOMPARE(names, (QStringList{"status", "number-per-day", "daily-report", "report-hour", "apn", "account",
-                                 "password", "smtp-server", "smtp-port", "sender-name", "sender", "sender-password",
-                                 "email1", "email2", "email3", "email4"}));
+    QCOMPARE(names,
+             (QStringList{"status", "number-per-day", "daily-report", "report-hour", "apn", "account", "password",
+                          "smtp-server", "smtp-port", "sender-name", "sender", "sender-password", "email1", "email2",
+                          "email3", "email4"}));
     const auto value = [&report](int i) { return report.fields[size_t(i)].value; };
     QVERIFY(value(0) == mms::ReportValue(std::string("800x600")));
     QVERIFY(value(1) == mms::ReportValue(5));

@@ -5,8 +5,8 @@
 #include "tests/support/FormsFixture.h"
 #include "ui/CoreText.h"
 
-#include "ui/FormLook.h"
 #include "tests/support/TestSupport.h"
+#include "ui/FormLook.h"
 #include "ui/TMMSMainForm.h"
 #include "ui/TSMTPSetupForm.h"
 
@@ -97,6 +97,7 @@ void TestEmailDialog::titleAndCaptions()
     QCOMPARE(Field(QStringLiteral("MaskEdit_SenderPassword"))->echoMode(), QLineEdit::Normal);
 }
 
+// clang-format off
 void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset_data()
 {
     QTest::addColumn<QString>("country");
@@ -108,6 +109,7 @@ void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset_data()
     QTest::newRow("United Kingdom, none") << "United Kingdom" << 8 << "Vodafone" << "mail.example.net" << "587";
     QTest::newRow("Turkey, none") << "Turkey" << 1 << "Avea" << "mail.example.net" << "587";
 }
+// clang-format on
 
 void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset()
 {
@@ -122,7 +124,8 @@ void TestEmailDialog::countryRebuildsTheOperatorsAndAppliesThePreset()
     CHECK(PickText(List("ComboBox_Country"), country));
     const QStringList operators = ListItems(List("ComboBox_Operator"));
     QCOMPARE(operators.size(), count);
-    QCOMPARE(operators, FromCore(mms::EmailCatalogue().OperatorNames(mms::EmailCatalogue().FindCountry(Utf8(country)))));
+    QCOMPARE(operators,
+             FromCore(mms::EmailCatalogue().OperatorNames(mms::EmailCatalogue().FindCountry(Utf8(country)))));
     QCOMPARE(List("ComboBox_Operator")->currentText(), selected);
     QCOMPARE(Server(), server);
     QCOMPARE(Port(), port);

@@ -185,8 +185,7 @@ void TestFraming::composesTextLines()
 
 void TestFraming::composesFinalLine()
 {
-    QCOMPARE(ToQ(mms::ComposeFinalLine(0x01020304)),
-             QByteArray(45, '\0') + Signature() + Hex("01 02 03 04") + "\r\n");
+    QCOMPARE(ToQ(mms::ComposeFinalLine(0x01020304)), QByteArray(45, '\0') + Signature() + Hex("01 02 03 04") + "\r\n");
 }
 
 void TestFraming::sumsTextLinesAndNumberFieldsButNotTheFinalLine()

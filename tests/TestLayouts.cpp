@@ -59,9 +59,9 @@ std::optional<std::pair<int, QStringList>> TextRoom(QWidget *control)
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
             items += list->itemText(i);
-        return std::pair(list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
-                             .width(),
-                         items);
+        return std::pair(
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width(),
+            items);
     }
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         QStyleOptionFrame option;

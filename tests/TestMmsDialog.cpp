@@ -164,6 +164,7 @@ void TestMmsDialog::generateInManualModeWithEverythingEmpty()
     QCOMPARE(LatestResult(), GenerationResult::MmsGenerated);
 }
 
+// clang-format off
 void TestMmsDialog::resultListsTheAdvice_data()
 {
     QTest::addColumn<QString>("country");
@@ -173,6 +174,7 @@ void TestMmsDialog::resultListsTheAdvice_data()
                                      << "Warning: Telstra (Australia) switched its 2G network off";
     QTest::newRow("nothing to say") << "China" << "China Mobile" << QString();
 }
+// clang-format on
 
 // Below the result line, and in what a screen reader says with it; without advice the
 // dialog keeps its own size.

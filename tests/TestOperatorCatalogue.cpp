@@ -13,12 +13,12 @@
 namespace {
 
 const QStringList kCountries = {
-    "China", "United States", "Deutschland", "United Kingdom", "Canada", "Sweden", "Slovenia",
-    "Portugal", "Turkey", "Schweiz", "Spain", "Slovakia", "Russia", "Romania", "Poland",
-    "Netherlands", "Italy", "Ireland", "Hungary", "Greece", "France", "Australia",
-    "Oesterreich", "Brazil", "Bulgaria", "Croatia", "Czech Republic", "Denmark", "Finland",
-    "New Zealand", "Norway", "South Africa", "Egypt", "Ukraine", "Lithuania", "India", "Latvia",
-    "Namibia", "Estonia"};
+    "China",     "United States", "Deutschland", "United Kingdom", "Canada",   "Sweden",         "Slovenia",
+    "Portugal",  "Turkey",        "Schweiz",     "Spain",          "Slovakia", "Russia",         "Romania",
+    "Poland",    "Netherlands",   "Italy",       "Ireland",        "Hungary",  "Greece",         "France",
+    "Australia", "Oesterreich",   "Brazil",      "Bulgaria",       "Croatia",  "Czech Republic", "Denmark",
+    "Finland",   "New Zealand",   "Norway",      "South Africa",   "Egypt",    "Ukraine",        "Lithuania",
+    "India",     "Latvia",        "Namibia",     "Estonia"};
 
 const QList<int> kMmsCounts = {2, 2, 6, 9, 2, 2, 3, 2, 1, 3, 3, 3, 4, 1, 2, 2, 2, 2, 2, 2,
                                2, 6, 2, 2, 3, 2, 4, 2, 4, 1, 6, 3, 2, 4, 3, 5, 1, 1, 3};
@@ -75,8 +75,7 @@ bool IsDottedIPv4(const QString &text)
 bool IsWebAddress(const QString &text)
 {
     // A few operators publish their MMS centre without a scheme; it reads as an http address.
-    const QUrl url(text.contains(QLatin1String("://")) ? text : QStringLiteral("http://") + text,
-                   QUrl::StrictMode);
+    const QUrl url(text.contains(QLatin1String("://")) ? text : QStringLiteral("http://") + text, QUrl::StrictMode);
     return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
         && !url.host().isEmpty();
 }
@@ -111,12 +110,14 @@ struct PresetRow {
     int server;
 };
 const PresetRow kExpectedPresets[] = {
+    // clang-format off
     {"Slovakia--T-Mobile", 1},         {"Slovakia--Orange", 2},      {"Slovakia--O2", 3},
     {"Deutschland--O2", 4},            {"Deutschland--Bild-Vodafone", 4}, {"Deutschland--Vodafone", 4},
     {"Deutschland--E-Plus", 4},        {"Deutschland--otelo", 4},    {"Deutschland--T-Mobile", 4},
     {"Deutschland--SIMPLE SIM", 4},    {"Schweiz--Swisscom", 4},     {"Italy--Vodafone", 4},
     {"Norway--Telenor", 5},            {"Norway--Netcom", 6},        {"Sweden--Telia", 7},
 };
+// clang-format on
 constexpr int kIpAddressServer = 2;
 
 } // namespace
@@ -173,6 +174,7 @@ void TestOperatorCatalogue::countriesAndCounts()
     });
 }
 
+// clang-format off
 void TestOperatorCatalogue::operatorsOfCountry_data()
 {
     QTest::addColumn<QString>("kind");
@@ -203,6 +205,7 @@ void TestOperatorCatalogue::operatorsOfCountry_data()
     QTest::newRow("email India") << "email" << "India" << 89 << QStringList{"Idea", "BPL", "Airtel", "VodaFone"};
     QTest::newRow("email Estonia") << "email" << "Estonia" << 95 << QStringList{"EMT", "ELISA", "TELE2"};
 }
+// clang-format on
 
 void TestOperatorCatalogue::operatorsOfCountry()
 {
@@ -248,6 +251,7 @@ void TestOperatorCatalogue::everyOperatorReachable()
     });
 }
 
+// clang-format off
 void TestOperatorCatalogue::paramsBelongToTheirOperator_data()
 {
     QTest::addColumn<QString>("kind");
@@ -260,6 +264,7 @@ void TestOperatorCatalogue::paramsBelongToTheirOperator_data()
     QTest::newRow("email E-Plus") << "email" << "Deutschland--E-Plus" << "internet.eplus.de";
     QTest::newRow("email last") << "email" << "Estonia--TELE2" << "internet.tele2.ee";
 }
+// clang-format on
 
 // Operator and settings are kept apart nowhere, but a shifted row would still show here.
 void TestOperatorCatalogue::paramsBelongToTheirOperator()
@@ -302,6 +307,7 @@ void TestOperatorCatalogue::findCountry()
     QCOMPARE(int(mms::EmailCatalogue().FindCountry(Utf8(name))), index);
 }
 
+// clang-format off
 void TestOperatorCatalogue::findOperatorKey_data()
 {
     QTest::addColumn<QString>("kind");
@@ -329,6 +335,7 @@ void TestOperatorCatalogue::findOperatorKey_data()
     QTest::newRow("email Other--Other") << "email" << "Other--Other" << miss;
     QTest::newRow("email empty") << "email" << "" << miss;
 }
+// clang-format on
 
 void TestOperatorCatalogue::findOperatorKey()
 {
@@ -347,8 +354,7 @@ void TestOperatorCatalogue::smtpPresetList()
         const PresetRow &expected = kExpectedPresets[i];
         const QString server = QString::fromLatin1(row.preset.server);
         QCOMPARE(QString::fromLatin1(row.operatorKey), QString::fromLatin1(expected.key));
-        QVERIFY2(mms::EmailCatalogue().FindOperatorKey(row.operatorKey) != mms::kCatalogueMiss,
-                 row.operatorKey);
+        QVERIFY2(mms::EmailCatalogue().FindOperatorKey(row.operatorKey) != mms::kCatalogueMiss, row.operatorKey);
         QCOMPARE(QString::fromLatin1(row.preset.port), QStringLiteral("25"));
         QVERIFY2(!server.isEmpty() && server.size() <= 20 && IsPlainAscii(server) && !server.contains(u' '),
                  row.preset.server);

@@ -252,7 +252,9 @@ void TestReplaceFile::removesOnlyStaleTemporariesOfItsTarget()
 // An old card's folder named in Latin-1: the name's bytes reach the system as given.
 void TestReplaceFile::writesIntoAFolderWhoseNameIsNotUtf8()
 {
-    const std::string folder = m_folder->path().toStdString() + "/Kamera-S\xFC" "d";
+    const std::string folder = m_folder->path().toStdString()
+        + "/Kamera-S\xFC"
+          "d";
     QVERIFY(mkdir(folder.c_str(), 0755) == 0);
     const std::string path = folder + '/' + kName;
     QVERIFY(Replace(path).ok);

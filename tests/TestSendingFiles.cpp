@@ -2,8 +2,8 @@
 // connection texts of Auto mode from the catalogues, the sender name line, and what the
 // writers refuse.
 #include "catalogue/EmailCatalogue.h"
-#include "settings/EmailSettings.h"
 #include "catalogue/MmsCatalogue.h"
+#include "settings/EmailSettings.h"
 #include "settings/MmsSettings.h"
 #include "tests/support/TestSupport.h"
 
@@ -69,10 +69,10 @@ mms::EmailSettings EmailWith(const QString &field, const QString &text)
 {
     mms::EmailSettings s = ManualEmail();
     const std::map<QString, std::string *> fields = {{"apn", &s.Apn},
-                                                 {"smtp-server", &s.SmtpServer},
-                                                 {"sender", &s.SenderEmail},
-                                                 {"sender-password", &s.SenderPassword},
-                                                 {"email4", &s.Email[3]}};
+                                                     {"smtp-server", &s.SmtpServer},
+                                                     {"sender", &s.SenderEmail},
+                                                     {"sender-password", &s.SenderPassword},
+                                                     {"email4", &s.Email[3]}};
     *fields.at(field) = Utf8(text);
     return s;
 }
@@ -154,6 +154,7 @@ private slots:
     void readOnlyFileRefused();
 };
 
+// clang-format off
 void TestSendingFiles::emptyManualFile_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -162,6 +163,7 @@ void TestSendingFiles::emptyManualFile_data()
     QTest::newRow("mms") << *Composed(ManualMms()) << 960 << Hex("0002E970"); // 190832
     QTest::newRow("email") << *Composed(ManualEmail()) << 840 << Hex("000285A6"); // 165286
 }
+// clang-format on
 
 // Status 800x600, no daily limit, daily report off at hour 0, every text empty.
 void TestSendingFiles::emptyManualFile()
@@ -218,6 +220,7 @@ void TestSendingFiles::headerFields()
     QCOMPARE(LineOf(*Composed(email), 0), bytes0to6 + tail);
 }
 
+// clang-format off
 void TestSendingFiles::mmsAutoModeWritesCatalogueSettings_data()
 {
     QTest::addColumn<QString>("country");
@@ -226,6 +229,7 @@ void TestSendingFiles::mmsAutoModeWritesCatalogueSettings_data()
     QTest::newRow("United Kingdom--O2 Payandgo") << "United Kingdom" << "O2 Payandgo";
     QTest::newRow("last operator") << "Estonia" << "TELE2";
 }
+// clang-format on
 
 // Lines 1..6 carry the catalogue's record whatever the record's own texts hold; the mode
 // itself leaves no trace, so the file equals a Manual-mode one with the same texts typed.
@@ -236,8 +240,8 @@ void TestSendingFiles::mmsAutoModeWritesCatalogueSettings()
     mms::MmsSettings automatic;
     automatic.Country = Utf8(country);
     automatic.Operator = Utf8(op);
-    for (std::string *text : {&automatic.Url, &automatic.Apn, &automatic.Gateway, &automatic.Port, &automatic.Account,
-                          &automatic.Password})
+    for (std::string *text :
+         {&automatic.Url, &automatic.Apn, &automatic.Gateway, &automatic.Port, &automatic.Account, &automatic.Password})
         *text = "typed";
     automatic.Mobile[0] = "0123456789";
     const std::optional<QByteArray> file = Composed(automatic);
@@ -287,6 +291,7 @@ void TestSendingFiles::emailAutoModeWritesCatalogueSettings()
     QCOMPARE(*file, *Composed(typed));
 }
 
+// clang-format off
 void TestSendingFiles::autoModeMissLeavesFileUnchanged_data()
 {
     QTest::addColumn<QString>("kind");
@@ -299,6 +304,7 @@ void TestSendingFiles::autoModeMissLeavesFileUnchanged_data()
     QTest::newRow("email operator of another country") << "email" << "China" << "Bild-Vodafone";
     QTest::newRow("email case differs") << "email" << "India" << "Vodafone";
 }
+// clang-format on
 
 void TestSendingFiles::autoModeMissLeavesFileUnchanged()
 {
@@ -320,7 +326,10 @@ void TestSendingFiles::autoModeMissLeavesFileUnchanged()
     QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
-void TestSendingFiles::manualModeIgnoresNames_data() { AddKindRows(); }
+void TestSendingFiles::manualModeIgnoresNames_data()
+{
+    AddKindRows();
+}
 
 void TestSendingFiles::manualModeIgnoresNames()
 {
@@ -394,6 +403,7 @@ void TestSendingFiles::portScrambledAsText()
     QCOMPARE(LineOf(*Composed(s), 5), TextLine(Hex("DCAC"), 2));
 }
 
+// clang-format off
 void TestSendingFiles::unwritableTextRefused_data()
 {
     QTest::addColumn<QString>("kind");
@@ -410,6 +420,7 @@ void TestSendingFiles::unwritableTextRefused_data()
                                            << QString::fromUtf8("и");
     QTest::newRow("email line feed") << "email" << "apn" << "internet\n" << "U+000a";
 }
+// clang-format on
 
 // Nothing is written rather than a text the camera would misread.
 void TestSendingFiles::unwritableTextRefused()
@@ -465,7 +476,7 @@ void TestSendingFiles::textLinesWhateverTheTexts()
 
     mms::EmailSettings email = ManualEmail();
     for (std::string *field : {&email.Apn, &email.Account, &email.Password, &email.SmtpServer, &email.SmtpPort,
-                           &email.SenderEmail, &email.SenderPassword})
+                               &email.SenderEmail, &email.SenderPassword})
         *field = Utf8(text);
     for (int i = 0; i < 4; ++i)
         email.Email[i] = Utf8(text);
@@ -478,7 +489,10 @@ void TestSendingFiles::textLinesWhateverTheTexts()
     QCOMPARE(emailFile.sliced(834, 4), ChecksumOf(emailFile, 780));
 }
 
-void TestSendingFiles::replacesLongerFile_data() { AddKindRows(); }
+void TestSendingFiles::replacesLongerFile_data()
+{
+    AddKindRows();
+}
 
 void TestSendingFiles::replacesLongerFile()
 {
@@ -489,14 +503,16 @@ void TestSendingFiles::replacesLongerFile()
     QVERIFY(WriteFile(path, QByteArray(2000, 'x')));
     std::optional<QByteArray> composed;
     std::string error;
-    QVERIFY2(WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed,
-                           &error),
+    QVERIFY2(WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed, &error),
              error.c_str());
     QCOMPARE(ReadFile(path), *composed);
     QCOMPARE(FolderEntries(dir.path()), QStringList{FileNameOf(kind)});
 }
 
-void TestSendingFiles::readOnlyFileRefused_data() { AddKindRows(); }
+void TestSendingFiles::readOnlyFileRefused_data()
+{
+    AddKindRows();
+}
 
 // Refused even for an administrator, who could write it: read-only is the user's choice.
 void TestSendingFiles::readOnlyFileRefused()
@@ -510,8 +526,7 @@ void TestSendingFiles::readOnlyFileRefused()
 
     std::optional<QByteArray> composed;
     std::string error;
-    QVERIFY(!WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed,
-                           &error));
+    QVERIFY(!WriteWithText(kind, kind == QLatin1String("mms") ? "port" : "smtp-server", "25", path, &composed, &error));
     QVERIFY(composed);
     QVERIFY2(!error.empty(), "a failed write says why");
     QCOMPARE(ReadFile(path), old);

@@ -12,8 +12,8 @@
 #include "ui/TSMTPSetupForm.h"
 
 #include "catalogue/EmailCatalogue.h"
-#include "settings/EmailSettings.h"
 #include "catalogue/MmsCatalogue.h"
+#include "settings/EmailSettings.h"
 #include "settings/MmsSettings.h"
 
 #include <QApplication>
@@ -385,8 +385,8 @@ void TestSendingRows::failedGenerateShowsTheReason()
 {
     QTemporaryDir folder;
     Dialog()->SavePathEdit()->setText(QDir::toNativeSeparators(folder.path()));
-    CHECK(GenerateRefused(Dialog(), folder.filePath(QString::fromLatin1(m_dialog->fileName)),
-                          m_dialog->failedResult, m_dialog->failedText));
+    CHECK(GenerateRefused(Dialog(), folder.filePath(QString::fromLatin1(m_dialog->fileName)), m_dialog->failedResult,
+                          m_dialog->failedText));
 }
 
 // Each dialog's fields take what the camera can read (Latin-1, no control characters),
@@ -456,11 +456,10 @@ void TestSendingRows::tabOrderFollowsTheArrangement()
     Activate();
     List("ComboBox_MMSMode")->setFocus(Qt::TabFocusReason);
     // The hour list is disabled and takes no focus.
-    const QStringList expected = QStringList{"ComboBox_MMSStatus", "Edit_MMSNumberPerDay",
-                                             "ComboBox_DailyReport_OnOff", "ComboBox_Country", "ComboBox_Operator"}
-                                 + m_dialog->TextFields()
-                                 + QStringList{"Button_Select", "Edit_SavePath", "Button_Generate", "Button_Exit",
-                                               "ComboBox_MMSMode"};
+    const QStringList expected = QStringList{"ComboBox_MMSStatus", "Edit_MMSNumberPerDay", "ComboBox_DailyReport_OnOff",
+                                             "ComboBox_Country", "ComboBox_Operator"}
+        + m_dialog->TextFields()
+        + QStringList{"Button_Select", "Edit_SavePath", "Button_Generate", "Button_Exit", "ComboBox_MMSMode"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -127,6 +127,7 @@ private slots:
         QCOMPARE(mms::IsFactDate(text.toStdString()), valid);
     }
 
+    // clang-format off
     void lookups_data()
     {
         QTest::addColumn<QString>("kind");
@@ -142,6 +143,7 @@ private slots:
         QTest::newRow("closed gateway") << "gateway" << "txt.att.net" << "AT&T";
         QTest::newRow("not a gateway") << "gateway" << "att.net" << "";
     }
+    // clang-format on
     void lookups()
     {
         QFETCH(QString, kind);
@@ -149,8 +151,8 @@ private slots:
         QFETCH(QString, found);
         const std::string text = name.toStdString();
         const std::optional<mms::NamedFact> fact = kind == "domain" ? mms::FindMailProviderByDomain(text)
-            : kind == "server"                                       ? mms::FindMailProviderByServer(text)
-                                                                     : mms::FindTextGateway(text);
+            : kind == "server"                                      ? mms::FindMailProviderByServer(text)
+                                                                    : mms::FindTextGateway(text);
         QCOMPARE(fact ? Q(fact->name) : QString(), found);
     }
 

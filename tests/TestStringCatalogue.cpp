@@ -16,11 +16,14 @@ QString Text(int language, int number)
 
 constexpr int kLanguages = mms::StringCatalogue::kLanguageCount;
 // English and German carry the e-mail dialog's and the result dialog's texts too.
-int LastNumberOf(int language) { return language <= 1 ? 112 : 94; }
+int LastNumberOf(int language)
+{
+    return language <= 1 ? 112 : 94;
+}
 
 // Language names and technical terms read the same in every block.
-const QList<int> kSameInAllBlocks = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 23, 24, 25, 33,
-                                     56, 57, 59, 63, 64, 65, 68, 73, 74, 89};
+const QList<int> kSameInAllBlocks = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 23, 24,
+                                     25, 33, 56, 57, 59, 63, 64, 65, 68, 73, 74, 89};
 
 // Each named number with its English text: a name that drifts from its number (or a
 // number renumbered in the strings file) shows here.
@@ -262,10 +265,10 @@ void TestStringCatalogue::sameInAllBlocks()
 void TestStringCatalogue::translatedBlocksDifferFromEnglish()
 {
     // Words that stay as they are in a given language: units, abbreviations and loan words.
-    const QStringList sharedWords = {"12MP", "8MP", "5MP", "1080P", "30s", "60s", "TV", "Video", "Min", "Sec",
-                                     "Port", "Gateway", "Start", "Auto", "Interval", "Manual", "Timer",
-                                     "Password", "GPRS", "800x600", "Email", "Smtp Server", "ok", "Mode", "Mobile",
-                                     "1 Photo"};
+    const QStringList sharedWords = {"12MP",        "8MP",    "5MP",   "1080P",    "30s",     "60s",     "TV",
+                                     "Video",       "Min",    "Sec",   "Port",     "Gateway", "Start",   "Auto",
+                                     "Interval",    "Manual", "Timer", "Password", "GPRS",    "800x600", "Email",
+                                     "Smtp Server", "ok",     "Mode",  "Mobile",   "1 Photo"};
     for (int language = 1; language < kLanguages; ++language) {
         int differing = 0;
         int ordinary = 0;

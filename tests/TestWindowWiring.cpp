@@ -35,6 +35,7 @@ private slots:
     void eachDialogReachesTheRightWindows();
 };
 
+// clang-format off
 void TestWindowWiring::eachDialogReachesTheRightWindows_data()
 {
     QTest::addColumn<QByteArray>("setupButton");
@@ -49,6 +50,7 @@ void TestWindowWiring::eachDialogReachesTheRightWindows_data()
     QTest::newRow("e-mail") << QByteArray("Button_Smtp_Setup") << DialogOf([] { return Windows().SMTPSetupForm; })
                             << SaveLocationTarget::Email << GenerationResult::EmailGenerated;
 }
+// clang-format on
 
 void TestWindowWiring::eachDialogReachesTheRightWindows()
 {
@@ -82,10 +84,10 @@ void TestWindowWiring::eachDialogReachesTheRightWindows()
     QCOMPARE(chosenSpy.count(), 1);
     QStringList expected = before;
     expected[int(target)] = QDir::toNativeSeparators(folder.path());
-    QCOMPARE((QStringList{Windows().SystemSetupForm->SavePathEdit()->text(),
-                          Windows().MMSSetupForm->SavePathEdit()->text(),
-                          Windows().SMTPSetupForm->SavePathEdit()->text()}),
-             expected);
+    QCOMPARE(
+        (QStringList{Windows().SystemSetupForm->SavePathEdit()->text(), Windows().MMSSetupForm->SavePathEdit()->text(),
+                     Windows().SMTPSetupForm->SavePathEdit()->text()}),
+        expected);
 
     // Generate: the result dialog shows this dialog's outcome.
     Click(settings, "Button_Generate");

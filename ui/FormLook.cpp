@@ -2,13 +2,12 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QHash>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHash>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -21,6 +20,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QVBoxLayout>
 
 #include <algorithm>
 

@@ -62,8 +62,7 @@ enum class TitleBarButtons {
 
 // Makes `window` a top-level window with the program's icon and sky-blue background,
 // `font` for its controls and the client area that fits `outerSize` with its frame.
-void PrepareWindow(QWidget *window, QSize outerSize, const QFont &font, TitleBarButtons buttons,
-                   bool resizable);
+void PrepareWindow(QWidget *window, QSize outerSize, const QFont &font, TitleBarButtons buttons, bool resizable);
 void CentreOnScreen(QWidget *window);
 void CentreOver(QWidget *window, const QWidget *area);
 // Shows a window without waiting; one that is already visible only comes to the front.

@@ -113,9 +113,9 @@ void FormSet::ConnectWindows()
 
     chooser->CentreOverWindow(main);
     result->CentreOverWindow(main);
-    for (SettingsDialog *dialog : {static_cast<SettingsDialog *>(m_forms.SystemSetupForm),
-                                   static_cast<SettingsDialog *>(m_forms.MMSSetupForm),
-                                   static_cast<SettingsDialog *>(m_forms.SMTPSetupForm)}) {
+    for (SettingsDialog *dialog :
+         {static_cast<SettingsDialog *>(m_forms.SystemSetupForm), static_cast<SettingsDialog *>(m_forms.MMSSetupForm),
+          static_cast<SettingsDialog *>(m_forms.SMTPSetupForm)}) {
         QObject::connect(dialog, &SettingsDialog::closed, main, &QWidget::show);
         // Every caller starts at the MMS dialog's folder.
         QObject::connect(dialog, &SettingsDialog::saveLocationRequested, chooser,

@@ -63,7 +63,7 @@ bool SendingSetupForm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool discard = watched == m_sending.Edit_MMSNumberPerDay ? Edit_MMSNumberPerDayKeyPress(key)
-                                                                        : ComboBox_MMSModeKeyPress(key);
+                                                                       : ComboBox_MMSModeKeyPress(key);
         if (discard)
             return true;
     }
@@ -97,10 +97,9 @@ bool SendingSetupForm::ComboBox_MMSModeKeyPress(const QKeyEvent *event)
     return IsTypedCharacter(event);
 }
 
-
 QList<QComboBox *> SendingSetupForm::SendingControls::Lists() const
 {
-    return {ComboBox_MMSMode,           ComboBox_MMSStatus, ComboBox_DailyReport_OnOff,
+    return {ComboBox_MMSMode,          ComboBox_MMSStatus, ComboBox_DailyReport_OnOff,
             ComboBox_DailyReport_Hour, ComboBox_Country,   ComboBox_Operator};
 }
 
@@ -329,7 +328,7 @@ void SendingSetupForm::FillEmptyNumber()
 mms::ConnectionMode SendingSetupForm::ModeFromControls() const
 {
     return m_sending.ComboBox_MMSMode->currentIndex() == kManualPosition ? mms::ConnectionMode::Manual
-                                                                 : mms::ConnectionMode::Auto;
+                                                                         : mms::ConnectionMode::Auto;
 }
 
 mms::SendingHeader SendingSetupForm::HeaderFromControls() const

@@ -72,8 +72,6 @@ protected:
         QPushButton *Button_Exit = nullptr;
     };
 
-
-
     // The group box that holds everything, filling the window; what the dialog adds
     // below the shared rows goes into GroupColumn(), and takes the spare height.
     QGroupBox *MakeOuterGroupBox(const char *name);

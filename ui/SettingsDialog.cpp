@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QDialog(parent), m_outcomes(outcomes) {}
+SettingsDialog::SettingsDialog(Outcomes outcomes, QWidget *parent) : QDialog(parent), m_outcomes(outcomes)
+{
+}
 
 void SettingsDialog::showEvent(QShowEvent *event)
 {

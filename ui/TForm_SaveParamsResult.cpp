@@ -62,8 +62,7 @@ TForm_SaveParamsResult::TForm_SaveParamsResult(QWidget *parent) : QDialog(parent
 void TForm_SaveParamsResult::CreateControls()
 {
     Label_SaveParamsResult = MakeLabel(this, "Label_SaveParamsResult", kLabelSaveParamsResult, Qt::AlignCenter);
-    Label_FailureReason =
-        MakeLabel(this, "Label_FailureReason", kLabelFailureReason, Qt::AlignHCenter | Qt::AlignTop);
+    Label_FailureReason = MakeLabel(this, "Label_FailureReason", kLabelFailureReason, Qt::AlignHCenter | Qt::AlignTop);
     Label_FailureReason->setFont(FormFont(kReasonFontPixels));
     Label_FailureReason->setWordWrap(true);
     Label_Advice = MakeLabel(this, "Label_Advice", {}, Qt::AlignLeft | Qt::AlignTop);

@@ -2,8 +2,8 @@
 
 #include "ui/SharedValues.h"
 
-#include <QPointer>
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 class QLabel;

@@ -24,7 +24,7 @@ constexpr QRect kButtonExit(54, 278, 97, 25);
 constexpr QRect kButtonCancel(206, 278, 97, 25);
 
 // What the folder list's entries carry besides their text.
-constexpr int kFolderPathRole = Qt::UserRole;   // absolute path, "/" separators
+constexpr int kFolderPathRole = Qt::UserRole;      // absolute path, "/" separators
 constexpr int kFolderDepthRole = Qt::UserRole + 1; // 0 for a root
 constexpr int kEntryHeight = 16;
 constexpr int kIndentPerLevel = 10;

@@ -2,10 +2,10 @@
 
 #include "ui/SharedValues.h"
 
+#include <QDialog>
 #include <QHash>
 #include <QPointer>
 #include <QString>
-#include <QDialog>
 
 class QComboBox;
 class QKeyEvent;
@@ -68,6 +68,6 @@ private:
     QPointer<const QWidget> m_area;
     SaveLocationTarget m_target = SaveLocationTarget::Camera;
     QString m_startFolder;
-    QString m_currentFolder;               // absolute, with "/" separators
+    QString m_currentFolder;                // absolute, with "/" separators
     QHash<QString, QString> m_driveFolders; // each drive's open folder, by the drive's root
 };

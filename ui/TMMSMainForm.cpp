@@ -55,7 +55,7 @@ void TMMSMainForm::CreateControls()
     // As many pixels as the box has on this screen: scaling a larger picture down costs
     // start-up more than reading it.
     Logo->setPixmap(ReadPng(qGuiApp->devicePixelRatio() > 1 ? QStringLiteral(":/images/logo@2x.png")
-                                                             : QStringLiteral(":/images/logo.png")));
+                                                            : QStringLiteral(":/images/logo.png")));
     Logo->setScaledContents(true);
     Logo->setAccessibleName(QStringLiteral("Logo"));
 

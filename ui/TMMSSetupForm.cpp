@@ -3,8 +3,8 @@
 #include "advice/Advice.h"
 #include "ui/FormLook.h"
 
-#include "ui/CoreText.h"
 #include "catalogue/MmsCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -163,4 +163,3 @@ void TMMSSetupForm::Button_GenerateClick()
     const std::optional<mms::Bytes> file = mms::ComposeMmsSetupFile(settings, &composeError);
     WriteFile(path, file, composeError, mms::AdviseMms(settings));
 }
-

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/SendingSetupForm.h"
 #include "settings/MmsSettings.h"
+#include "ui/SendingSetupForm.h"
 
 #include <array>
 

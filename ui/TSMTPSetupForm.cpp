@@ -3,8 +3,8 @@
 #include "advice/Advice.h"
 #include "ui/FormLook.h"
 
-#include "ui/CoreText.h"
 #include "catalogue/EmailCatalogue.h"
+#include "ui/CoreText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -49,17 +49,14 @@ void TSMTPSetupForm::CreateControls()
     QGridLayout *grid = nullptr;
     std::tie(GroupBox_GprsSetting, grid) = fieldGroup("GroupBox_GprsSetting");
     std::tie(Label_APN, Edit_APN) = MakeTextField(grid, "Label_APN", "Edit_APN", 0, 0);
-    std::tie(Label_Account, Edit_Account) =
-        MakeTextField(grid, "Label_Account", "Edit_Account", 1, 0);
+    std::tie(Label_Account, Edit_Account) = MakeTextField(grid, "Label_Account", "Edit_Account", 1, 0);
     std::tie(Label_AccountPassword, Edit_AccountPassword) =
         MakeTextField(grid, "Label_AccountPassword", "Edit_AccountPassword", 0, 1);
 
     std::tie(GroupBox_Sender, grid) = fieldGroup("GroupBox_Sender");
-    std::tie(Label_SmtpServer, Edit_SmtpServer) =
-        MakeTextField(grid, "Label_SmtpServer", "Edit_SmtpServer", 0, 0);
+    std::tie(Label_SmtpServer, Edit_SmtpServer) = MakeTextField(grid, "Label_SmtpServer", "Edit_SmtpServer", 0, 0);
     std::tie(Label_Port, Edit_Port) = MakeTextField(grid, "Label_Port", "Edit_Port", 1, 0);
-    std::tie(Label_SenderEmail, Edit_SenderEmail) =
-        MakeTextField(grid, "Label_SenderEmail", "Edit_SenderEmail", 0, 1);
+    std::tie(Label_SenderEmail, Edit_SenderEmail) = MakeTextField(grid, "Label_SenderEmail", "Edit_SenderEmail", 0, 1);
     // Shown in clear and held to 50 characters like every text: a longer password
     // would reach the camera cut short.
     std::tie(Label_SenderPassword, MaskEdit_SenderPassword) =
@@ -68,8 +65,8 @@ void TSMTPSetupForm::CreateControls()
     std::tie(GroupBox_Recipients, grid) = fieldGroup("GroupBox_Recipients");
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        std::tie(Label_Email[i], Edit_Email[i]) = MakeTextField(grid, "Label_Email" + n,
-                                                                "Edit_Email" + n, i % 2, i / 2);
+        std::tie(Label_Email[i], Edit_Email[i]) =
+            MakeTextField(grid, "Label_Email" + n, "Edit_Email" + n, i % 2, i / 2);
     }
 
     MakeSaveRow(GroupBox_SMTP);
@@ -116,8 +113,8 @@ void TSMTPSetupForm::ApplyMode(mms::ConnectionMode mode)
 // both as they are.
 void TSMTPSetupForm::ApplySmtpPreset()
 {
-    const std::optional<mms::SmtpPreset> preset = mms::FindSmtpPreset(mms::MakeOperatorKey(
-        CountryText(), OperatorText()));
+    const std::optional<mms::SmtpPreset> preset =
+        mms::FindSmtpPreset(mms::MakeOperatorKey(CountryText(), OperatorText()));
     if (!preset)
         return;
     Edit_SmtpServer->setText(QString::fromLatin1(preset->server));
@@ -189,4 +186,3 @@ void TSMTPSetupForm::Button_GenerateClick()
     const std::optional<mms::Bytes> file = mms::ComposeEmailSetupFile(settings, &composeError);
     WriteFile(path, file, composeError, mms::AdviseEmail(settings));
 }
-

@@ -10,11 +10,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <tuple>
 
@@ -109,6 +109,7 @@ const std::vector<CameraSimpleSetting> &CameraSimpleSettings()
 {
     using S = mms::CameraSettings;
     static const std::vector<CameraSimpleSetting> settings = {
+        // clang-format off
         {"Panel_Mode", "Label_Mode", "ComboBox_Mode", Str::Mode, {Str::Camera, Str::Video, Str::CameraPlusVideo},
          &S::Mode},
         {"Panel_PhotoSize", "Label_PhotoSize", "ComboBox_PhotoSize", Str::PhotoSize,
@@ -129,6 +130,7 @@ const std::vector<CameraSimpleSetting> &CameraSimpleSettings()
         {"Panel_CyclingSave", "Label_CyclingSave", "ComboBox_CyclingSave", Str::CyclingSave, {Str::On, Str::Off},
          &S::CyclingSave, true},
     };
+    // clang-format on
     return settings;
 }
 
@@ -180,11 +182,11 @@ void TSystemSetupForm::CreateControls()
     std::tie(Panel_Interval, Label_Interval_OnOff, ComboBox_Interval_OnOff) =
         std::tie(interval.Panel, interval.Label, interval.Box);
     Label_Interval_Minute = MakeLabel(Panel_Interval, "Label_Interval_Minute");
-    ComboBox_Interval_Minute = AddLabelledBox(interval.Row, Label_Interval_Minute,
-                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute"));
+    ComboBox_Interval_Minute =
+        AddLabelledBox(interval.Row, Label_Interval_Minute, MakeComboBox(Panel_Interval, "ComboBox_Interval_Minute"));
     Label_Interval_Second = MakeLabel(Panel_Interval, "Label_Interval_Second");
-    ComboBox_Interval_Second = AddLabelledBox(interval.Row, Label_Interval_Second,
-                                              MakeComboBox(Panel_Interval, "ComboBox_Interval_Second"));
+    ComboBox_Interval_Second =
+        AddLabelledBox(interval.Row, Label_Interval_Second, MakeComboBox(Panel_Interval, "ComboBox_Interval_Second"));
     interval.Row->addStretch();
     layout->addWidget(Panel_Interval);
 
@@ -239,8 +241,8 @@ void TSystemSetupForm::CreateControls()
     }
     layout->addLayout(buttonRow);
 
-    for (QComboBox *box : {ComboBox_Interval_Minute, ComboBox_Interval_Second, ComboBox_TimeLapse_Hour,
-                           ComboBox_TimeLapse_Minute})
+    for (QComboBox *box :
+         {ComboBox_Interval_Minute, ComboBox_Interval_Second, ComboBox_TimeLapse_Hour, ComboBox_TimeLapse_Minute})
         SetBoxEnabled(box, false);
     for (QComboBox *box : SerialNoCharBoxes() + TimerPeriodBoxList())
         SetBoxEnabled(box, false);
@@ -259,9 +261,7 @@ void TSystemSetupForm::CreateTimerControls()
     grid->addWidget(ComboBox_Timer_OnOff, 0, 1);
 
     constexpr int kFirstColumn = 2;
-    const auto heading = [this](const char *name) {
-        return MakeLabel(Panel_Timer, name, {}, Qt::AlignCenter);
-    };
+    const auto heading = [this](const char *name) { return MakeLabel(Panel_Timer, name, {}, Qt::AlignCenter); };
     Label_Timer_Start = heading("Label_Timer_Start");
     Label_Timer_End = heading("Label_Timer_End");
     grid->addWidget(Label_Timer_Start, 0, kFirstColumn, 1, 2);

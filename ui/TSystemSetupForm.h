@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/SettingsDialog.h"
 #include "settings/CameraSettings.h"
 #include "ui/CoreText.h"
+#include "ui/SettingsDialog.h"
 
 #include <QDateTime>
 #include <QList>

@@ -85,6 +85,7 @@ val OperatorNames(const mms::OperatorCatalogue<Params> &catalogue, const std::st
     return TextArray(catalogue.OperatorNames(index));
 }
 
+// clang-format off
 val MmsCountries() { return TextArray(mms::MmsCatalogue().CountryNames()); }
 val EmailCountries() { return TextArray(mms::EmailCatalogue().CountryNames()); }
 val MmsOperators(const std::string &country) { return OperatorNames(mms::MmsCatalogue(), country); }
@@ -94,6 +95,7 @@ val EmailOperators(const std::string &country) { return OperatorNames(mms::Email
 val MmsOperatorParams(const std::string &country, const std::string &operatorName)
 {
     const int op = OperatorIndex(mms::MmsCatalogue(), country, operatorName);
+    // clang-format on
     if (op >= mms::MmsCatalogue().OperatorCount())
         return val::null();
     const mms::MmsOperatorParams &p = mms::MmsCatalogue().ParamsOf(op);
@@ -171,6 +173,7 @@ val AdviseCamera(const mms::CameraSettings &settings)
 {
     return AdviceArray(mms::AdviseCamera(settings, mms::IsDaylightSavingLocal));
 }
+// clang-format off
 val AdviseMms(const mms::MmsSettings &settings) { return AdviceArray(mms::AdviseMms(settings)); }
 val AdviseEmail(const mms::EmailSettings &settings) { return AdviceArray(mms::AdviseEmail(settings)); }
 
@@ -186,6 +189,7 @@ emscripten::value_object<Record> &SendingFields(emscripten::value_object<Record>
         .field("Header", &Record::Header)
         .field("Country", &Record::Country)
         .field("Operator", &Record::Operator);
+    // clang-format on
 }
 
 void RegisterRecords()
@@ -201,14 +205,20 @@ void RegisterRecords()
         .field("EndHour", &mms::TimerPeriod::EndHour)
         .field("EndMinute", &mms::TimerPeriod::EndMinute);
     value_array<std::array<uint8_t, 4>>("SerialChars")
-        .element(emscripten::index<0>()).element(emscripten::index<1>())
-        .element(emscripten::index<2>()).element(emscripten::index<3>());
+        .element(emscripten::index<0>())
+        .element(emscripten::index<1>())
+        .element(emscripten::index<2>())
+        .element(emscripten::index<3>());
     value_array<std::array<mms::TimerPeriod, 4>>("TimerPeriods")
-        .element(emscripten::index<0>()).element(emscripten::index<1>())
-        .element(emscripten::index<2>()).element(emscripten::index<3>());
+        .element(emscripten::index<0>())
+        .element(emscripten::index<1>())
+        .element(emscripten::index<2>())
+        .element(emscripten::index<3>());
     value_array<std::array<std::string, 4>>("FourTexts")
-        .element(emscripten::index<0>()).element(emscripten::index<1>())
-        .element(emscripten::index<2>()).element(emscripten::index<3>());
+        .element(emscripten::index<0>())
+        .element(emscripten::index<1>())
+        .element(emscripten::index<2>())
+        .element(emscripten::index<3>());
 
     using mms::CameraSettings;
     value_object<CameraSettings>("CameraSettings")
@@ -278,6 +288,7 @@ std::string UnwritableText(const std::string &field, const std::string &text)
 }
 
 // The dialogs' defaults, so that the page starts from the record the core starts from.
+// clang-format off
 mms::CameraSettings DefaultCamera() { return {}; }
 mms::MmsSettings DefaultMms() { return {}; }
 mms::EmailSettings DefaultEmail() { return {}; }
@@ -287,6 +298,7 @@ mms::EmailSettings DefaultEmail() { return {}; }
 EMSCRIPTEN_BINDINGS(mms_core)
 {
     using emscripten::function;
+    // clang-format on
     RegisterRecords();
     emscripten::constant("languageCount", mms::StringCatalogue::kLanguageCount);
     emscripten::constant("maxTextLength", int(mms::kMaxTextLength));

@@ -130,7 +130,8 @@ int main()
         Feed(SendingFileWithRandomTexts<mms::MmsSettings>([](auto &s) { return mms::MmsTextLines(s); },
                                                           [](const auto &s) { return mms::ComposeMmsSetupFile(s); }));
         Feed(SendingFileWithRandomTexts<mms::EmailSettings>(
-            [](auto &s) { return mms::EmailTextLines(s); }, [](const auto &s) { return mms::ComposeEmailSetupFile(s); }));
+            [](auto &s) { return mms::EmailTextLines(s); },
+            [](const auto &s) { return mms::ComposeEmailSetupFile(s); }));
     }
     std::printf("%d inputs decoded\n", inputsFed);
     return 0;

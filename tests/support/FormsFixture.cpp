@@ -162,8 +162,7 @@ QString Generated(const QWidget *dialog, GenerationResult result, const QString 
     return ResultShown(dialog, result, text, QString());
 }
 
-QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result,
-                        const QString &text)
+QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result, const QString &text)
 {
     if (!WriteReadOnlyFile(path, "old"))
         return QStringLiteral("cannot prepare the read-only file ") + path;

@@ -46,10 +46,10 @@ void Click(const QWidget *window, const char *buttonName);
 void Pick(QComboBox *box, int index);
 // A check helper's verdict: empty when it passed, else what went wrong. CHECK fails
 // the test and ends it, as QVERIFY does.
-#define CHECK(verdict)                                                                                               \
-    do {                                                                                                             \
-        const QString failure_ = (verdict);                                                                          \
-        QVERIFY2(failure_.isEmpty(), qPrintable(failure_));                                                          \
+#define CHECK(verdict)                                                                                                 \
+    do {                                                                                                               \
+        const QString failure_ = (verdict);                                                                            \
+        QVERIFY2(failure_.isEmpty(), qPrintable(failure_));                                                            \
     } while (false)
 
 // Picks the entry with that text.
@@ -80,5 +80,4 @@ QString Generated(const QWidget *dialog, GenerationResult result, const QString 
 // Generate on `dialog` over an old file at `path` that has no write bits: the writer
 // refuses it, for an administrator too; the result dialog shows `result` as `text` with
 // the system's reason, the old file is left as it was and `dialog` stays open.
-QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result,
-                        const QString &text);
+QString GenerateRefused(const QWidget *dialog, const QString &path, GenerationResult result, const QString &text);
