@@ -149,6 +149,12 @@ bool ReplaceFile(const std::string &path, ByteView bytes, std::string *reason)
     if (!CheckTarget(target, parts, reason))
         return false;
     RemoveStaleTemporaries(parts);
+    // The new file takes the old one's hidden, system and archive attributes, as a
+    // replaced file keeps its permission bits elsewhere.
+    const DWORD oldAttributes = GetFileAttributesW(target.c_str());
+    const DWORD kept = oldAttributes == INVALID_FILE_ATTRIBUTES
+        ? 0
+        : oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; file == INVALID_HANDLE_VALUE; ++attempt) {
@@ -156,7 +162,8 @@ bool ReplaceFile(const std::string &path, ByteView bytes, std::string *reason)
         swprintf(suffix, kTemporarySuffixLength + 1, L"%06lX",
                  (GetTickCount() ^ GetCurrentProcessId() * 2654435761u ^ attempt * 40503u) & 0xFFFFFF);
         temporary = target + L".tmp-" + suffix;
-        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           kept ? kept : FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && (GetLastError() != ERROR_FILE_EXISTS || attempt > 100))
             return FailWithSystem(reason);
     }
